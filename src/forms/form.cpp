@@ -1,0 +1,384 @@
+#include "form.h"
+
+#include "graphics.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QScreen>
+
+namespace forms {
+
+namespace {
+
+// The frame of a child window: its close box unloads the window inside.
+class FormSubWindow : public QMdiSubWindow
+{
+public:
+    explicit FormSubWindow(Form *form)
+        : m_form(form)
+    {
+        setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        event->ignore();
+        if (m_form)
+            m_form->Unload();
+    }
+
+private:
+    QPointer<Form> m_form;
+};
+
+// The nearest control at or above w inside form.
+Control *controlOf(QWidget *w, const Form *form)
+{
+    for (; w && w != form; w = w->parentWidget()) {
+        if (auto *control = qobject_cast<Control *>(w))
+            return control;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Form::Form(Design design)
+    : QWidget(nullptr, design.mdiChild ? Qt::Widget : Qt::Window)
+    , m_design(std::move(design))
+{
+    setObjectName(m_design.name);
+    setAttribute(Qt::WA_QuitOnClose, !m_design.mdiChild);
+    connect(qApp, &QApplication::focusChanged, this, &Form::validateOnFocusChange);
+}
+
+Form::~Form()
+{
+    if (m_subWindow) {
+        m_subWindow->setWidget(nullptr);
+        delete m_subWindow;
+    }
+}
+
+void Form::applyDesign()
+{
+    m_caption = m_design.caption;
+    setWindowTitle(m_caption);
+    m_backColor = m_design.backColor;
+    m_tag.clear();
+    if (!m_design.icon.isNull())
+        setWindowIcon(m_design.icon);
+    const QSize client(twipsToPixels(m_design.clientWidth), twipsToPixels(m_design.clientHeight));
+    if (m_design.border == Border::Sizable) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(client);
+    } else {
+        setFixedSize(client);
+    }
+    if (!isMdiChild()) {
+        Qt::WindowFlags flags = Qt::Window;
+        if (m_design.border != Border::Sizable)
+            flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                     | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+        setWindowFlags(flags);
+    }
+}
+
+void Form::Load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    m_loading = true;
+    m_positioned = false;
+    applyDesign();
+    createControls();
+    if (isMdiChild() && m_mdiArea) {
+        auto *sub = new FormSubWindow(this);
+        Qt::WindowFlags flags = Qt::SubWindow;
+        if (m_design.border != Border::Sizable)
+            flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                     | Qt::WindowCloseButtonHint;
+        sub->setWindowFlags(flags);
+        sub->setWidget(this);
+        sub->setWindowTitle(m_caption);
+        if (!m_design.icon.isNull())
+            sub->setWindowIcon(m_design.icon);
+        m_mdiArea->addSubWindow(sub);
+        m_subWindow = sub;
+        sub->installEventFilter(this);
+        sub->resize(size() + frameExtra());
+    }
+    guarded([this] { Form_Load(); });
+    m_loading = false;
+    // A child window is shown as soon as it is loaded.
+    if (m_loaded && isMdiChild() && !m_loadHidden)
+        Show();
+}
+
+void Form::Show()
+{
+    Load();
+    if (!m_loaded)
+        return; // Form_Load unloaded it again
+    if (!m_positioned) {
+        m_positioned = true;
+        applyStartUpPosition();
+    }
+    QWidget *frame = frameWidget();
+    frame->show();
+    frame->raise();
+    if (m_subWindow && m_mdiArea)
+        m_mdiArea->setActiveSubWindow(m_subWindow);
+    else
+        activateWindow();
+}
+
+void Form::Hide()
+{
+    if (!m_loaded) {
+        m_loadHidden = true;
+        Load();
+        m_loadHidden = false;
+    }
+    if (m_loaded)
+        frameWidget()->hide();
+}
+
+void Form::Unload()
+{
+    if (!m_loaded)
+        return;
+    m_loaded = false;
+    for (Timer *timer : findChildren<Timer *>())
+        timer->shutDown();
+    // Controls may be unloaded from one of their own handlers (a Close
+    // button), so they are silenced and renamed now and deleted once the
+    // handler has returned.
+    const QObjectList children = this->children();
+    for (QObject *child : children) {
+        child->blockSignals(true);
+        child->setObjectName(QString());
+        for (QObject *descendant : child->findChildren<QObject *>())
+            descendant->setObjectName(QString());
+        if (auto *widget = qobject_cast<QWidget *>(child))
+            widget->hide();
+        child->deleteLater();
+    }
+    if (m_subWindow) {
+        QMdiSubWindow *sub = m_subWindow;
+        m_subWindow = nullptr;
+        sub->removeEventFilter(this);
+        sub->hide();
+        sub->setWidget(nullptr);
+        setParent(nullptr, Qt::Widget);
+        if (m_mdiArea)
+            m_mdiArea->removeSubWindow(sub);
+        sub->deleteLater();
+    }
+    hide();
+}
+
+bool Form::isShown() const
+{
+    return m_loaded && frameWidget()->isVisible();
+}
+
+QWidget *Form::frameWidget() const
+{
+    return m_subWindow ? static_cast<QWidget *>(m_subWindow) : const_cast<Form *>(this);
+}
+
+QSize Form::frameExtra() const
+{
+    if (m_subWindow) {
+        const QMargins m = m_subWindow->contentsMargins();
+        return {m.left() + m.right(), m.top() + m.bottom()};
+    }
+    if (isVisible())
+        return frameGeometry().size() - size();
+    return {};
+}
+
+void Form::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    setWindowTitle(caption);
+    if (m_subWindow)
+        m_subWindow->setWindowTitle(caption);
+}
+
+void Form::setBackColor(OleColor color)
+{
+    m_backColor = color;
+    update();
+}
+
+void Form::setLeft(double twips)
+{
+    m_left = twips;
+    m_positioned = true;
+    placeFrame();
+}
+
+void Form::setTop(double twips)
+{
+    m_top = twips;
+    m_positioned = true;
+    placeFrame();
+}
+
+void Form::placeFrame()
+{
+    m_placing = true;
+    frameWidget()->move(twipsToPixels(m_left), twipsToPixels(m_top));
+    m_placing = false;
+}
+
+double Form::Width() const
+{
+    return (width() + frameExtra().width()) * TwipsPerPixel;
+}
+
+double Form::Height() const
+{
+    return (height() + frameExtra().height()) * TwipsPerPixel;
+}
+
+void Form::setWidth(double twips)
+{
+    const int client = std::max(1, twipsToPixels(twips) - frameExtra().width());
+    if (m_design.border == Border::Sizable)
+        resize(client, height());
+    else
+        setFixedSize(client, height());
+    if (m_subWindow)
+        m_subWindow->resize(size() + frameExtra());
+}
+
+void Form::setHeight(double twips)
+{
+    const int client = std::max(1, twipsToPixels(twips) - frameExtra().height());
+    if (m_design.border == Border::Sizable)
+        resize(width(), client);
+    else
+        setFixedSize(width(), client);
+    if (m_subWindow)
+        m_subWindow->resize(size() + frameExtra());
+}
+
+void Form::applyStartUpPosition()
+{
+    if (isMdiChild())
+        return; // the MDI area places its children unless code did
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    switch (m_design.startUp) {
+    case StartUp::CenterOwner: // no window has an owner: centre on the screen
+    case StartUp::CenterScreen: {
+        const QSize outer = size() + frameExtra();
+        m_placing = true;
+        move(available.center() - QPoint(outer.width() / 2, outer.height() / 2));
+        m_placing = false;
+        m_left = frameGeometry().x() * TwipsPerPixel;
+        m_top = frameGeometry().y() * TwipsPerPixel;
+        break;
+    }
+    case StartUp::Manual:
+        placeFrame();
+        break;
+    case StartUp::Default:
+        break;
+    }
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    if (m_subWindow) {
+        // The frame's close box unloads; a close of the inside is refused.
+        event->ignore();
+        return;
+    }
+    Unload();
+    event->accept();
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_loaded && !m_loading)
+        guarded([this] { Form_Resize(); });
+}
+
+void Form::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (m_placing || m_subWindow || !isWindow())
+        return;
+    // Follow the user's moves, but keep an exact value that still matches.
+    const QPoint at = frameGeometry().topLeft();
+    if (twipsToPixels(m_left) != at.x())
+        m_left = at.x() * TwipsPerPixel;
+    if (twipsToPixels(m_top) != at.y())
+        m_top = at.y() * TwipsPerPixel;
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_subWindow && event->type() == QEvent::Move && !m_placing) {
+        const QPoint at = m_subWindow->pos();
+        if (twipsToPixels(m_left) != at.x())
+            m_left = at.x() * TwipsPerPixel;
+        if (twipsToPixels(m_top) != at.y())
+            m_top = at.y() * TwipsPerPixel;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), toQColor(m_backColor));
+}
+
+void Form::validateOnFocusChange(QWidget *old, QWidget *now)
+{
+    if (!m_loaded || !old || !now || !isAncestorOf(old) || !isAncestorOf(now))
+        return;
+    Control *from = controlOf(old, this);
+    Control *to = controlOf(now, this);
+    if (!from || from == to)
+        return;
+    bool cancel = false;
+    emit from->Validate(cancel);
+    if (cancel && from->isVisible())
+        from->setFocus(Qt::OtherFocusReason);
+}
+
+LineControl *Form::addLine(QWidget *container, const QString &name, double x1, double y1, double x2,
+                           double y2)
+{
+    auto *line = new LineControl(container);
+    line->setObjectName(name);
+    line->setPoints(x1, y1, x2, y2);
+    return line;
+}
+
+Timer *Form::addTimer(const QString &name, int interval, bool enabled)
+{
+    auto *timer = new Timer(this);
+    timer->setObjectName(name);
+    timer->setEnabled(false);
+    timer->setInterval(interval);
+    timer->setEnabled(enabled);
+    return timer;
+}
+
+} // namespace forms

@@ -1,0 +1,160 @@
+#pragma once
+// A window: one instance per window type for the whole run. Load builds
+// the controls from their design values and runs Form_Load; Unload (or the
+// close box) discards controls, drawings and running timers while the
+// window's own members keep their values. A child window lives in the main
+// window's MDI area and is shown as soon as it is loaded; a top-level
+// window has no owner.
+
+#include "color.h"
+#include "control.h"
+#include "events.h"
+#include "timer.h"
+
+#include <QIcon>
+#include <QPointer>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QWidget>
+
+namespace forms {
+
+class LineControl;
+
+class Form : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(QString Tag READ Tag WRITE setTag)
+    Q_PROPERTY(double Left READ Left WRITE setLeft)
+    Q_PROPERTY(double Top READ Top WRITE setTop)
+    Q_PROPERTY(double Width READ Width WRITE setWidth)
+    Q_PROPERTY(double Height READ Height WRITE setHeight)
+    Q_PROPERTY(double ScaleWidth READ ScaleWidth)
+    Q_PROPERTY(double ScaleHeight READ ScaleHeight)
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(bool Loaded READ isLoaded)
+    Q_PROPERTY(bool MdiChild READ isMdiChild)
+
+public:
+    enum class Border { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
+    enum class StartUp { Manual = 0, CenterOwner = 1, CenterScreen = 2, Default = 3 };
+
+    // The window's own design values, applied at every Load.
+    struct Design
+    {
+        QString name;
+        QString caption;
+        double clientWidth = 4800;   // twips
+        double clientHeight = 3600;  // twips
+        Border border = Border::Sizable;
+        OleColor backColor = SystemColor::ButtonFace;
+        StartUp startUp = StartUp::Default;
+        bool mdiChild = false;
+        QIcon icon;                  // none when null
+    };
+
+    explicit Form(Design design);
+    ~Form() override;
+
+    // Where child windows live; set once by whoever creates the window.
+    void setMdiArea(QMdiArea *area) { m_mdiArea = area; }
+    bool isMdiChild() const { return m_design.mdiChild; }
+    QMdiSubWindow *subWindow() const { return m_subWindow; }
+
+    void Load();
+    void Show();
+    // On an unloaded window: loads it (running Form_Load) without showing it.
+    void Hide();
+    void Unload();
+    bool isLoaded() const { return m_loaded; }
+    // Shown and not hidden: for a child window, its frame in the MDI area.
+    bool isShown() const;
+
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    QString Tag() const { return m_tag; }
+    void setTag(const QString &tag) { m_tag = tag; }
+    OleColor BackColor() const { return m_backColor; }
+    void setBackColor(OleColor color);
+
+    // Position relative to the MDI client area (child windows) or the
+    // screen, as set (real twips, read back exactly).
+    double Left() const { return m_left; }
+    double Top() const { return m_top; }
+    void setLeft(double twips);
+    void setTop(double twips);
+    // Outer size, frame and title included.
+    double Width() const;
+    double Height() const;
+    void setWidth(double twips);
+    void setHeight(double twips);
+    // Inner (client) size.
+    double ScaleWidth() const { return width() * TwipsPerPixel; }
+    double ScaleHeight() const { return height() * TwipsPerPixel; }
+
+    // The window's timers (tests deliver ticks through them).
+    QList<Timer *> timers() const { return findChildren<Timer *>(); }
+
+protected:
+    // Builds the controls with their design values, then connects handlers.
+    virtual void createControls() = 0;
+    virtual void Form_Load() {}
+    virtual void Form_Resize() {}
+
+    // Creates a control of type T in container (the window or a container
+    // control) at left, top, width x height twips; extra arguments go to
+    // T's constructor after the parent.
+    template <typename T, typename... Args>
+    T *add(QWidget *container, const QString &name, double left, double top, double width,
+           double height, Args &&...args)
+    {
+        auto *control = new T(container, std::forward<Args>(args)...);
+        control->setObjectName(name);
+        control->Move(left, top, width, height);
+        return control;
+    }
+    // A member of a control array, named "name(index)".
+    template <typename T, typename... Args>
+    T *addIndexed(QWidget *container, const QString &name, int index, double left, double top,
+                  double width, double height, Args &&...args)
+    {
+        T *control = add<T>(container, QStringLiteral("%1(%2)").arg(name).arg(index), left, top,
+                            width, height, std::forward<Args>(args)...);
+        control->setIndex(index);
+        return control;
+    }
+    LineControl *addLine(QWidget *container, const QString &name, double x1, double y1, double x2,
+                         double y2);
+    Timer *addTimer(const QString &name, int interval, bool enabled = true);
+
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void applyDesign();
+    void applyStartUpPosition();
+    QSize frameExtra() const;
+    QWidget *frameWidget() const;
+    void placeFrame();
+    void validateOnFocusChange(QWidget *old, QWidget *now);
+
+    Design m_design;
+    QPointer<QMdiArea> m_mdiArea;
+    QPointer<QMdiSubWindow> m_subWindow;
+    bool m_loaded = false;
+    bool m_loading = false;
+    bool m_loadHidden = false;
+    bool m_positioned = false;
+    bool m_placing = false;
+    QString m_caption;
+    QString m_tag;
+    OleColor m_backColor = SystemColor::ButtonFace;
+    double m_left = 0;
+    double m_top = 0;
+};
+
+} // namespace forms

@@ -1,0 +1,23 @@
+#pragma once
+// Everything a window is written against.
+
+#include "buttons.h"
+#include "color.h"
+#include "control.h"
+#include "errors.h"
+#include "events.h"
+#include "form.h"
+#include "frame.h"
+#include "graphics.h"
+#include "label.h"
+#include "menuitem.h"
+#include "msgbox.h"
+#include "numbers.h"
+#include "picture.h"
+#include "picturebox.h"
+#include "random.h"
+#include "screen.h"
+#include "scrollbar.h"
+#include "surface.h"
+#include "textbox.h"
+#include "timer.h"

@@ -1,0 +1,21 @@
+#pragma once
+// Data files and pictures. A data file is named relative to the working
+// folder, with "\" or "/" between folders; it is looked up in the working
+// folder first, then in the installed data folder.
+
+#include <QImage>
+#include <QString>
+
+namespace forms {
+
+// The path of an existing data file, or an empty string.
+QString findDataFile(const QString &name);
+// Also search this folder (after the working folder and before the
+// installed ones); tools and tests use it.
+void addDataFolder(const QString &folder);
+
+// Loads a bitmap. Raises FileNotFound (naming the file) when it cannot be
+// found and InvalidPicture when it is not a readable picture.
+QImage LoadPicture(const QString &name);
+
+} // namespace forms

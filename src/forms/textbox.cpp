@@ -1,0 +1,201 @@
+#include "textbox.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+namespace forms {
+
+TextBox::TextBox(QWidget *parent, bool multiLine)
+    : Control(parent)
+{
+    auto *layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QWidget *inner;
+    if (multiLine) {
+        m_multi = new QPlainTextEdit(this);
+        m_multi->setTabChangesFocus(true);
+        m_multi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_multi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        connect(m_multi, &QPlainTextEdit::textChanged, this, &TextBox::Change);
+        inner = m_multi;
+    } else {
+        m_single = new QLineEdit(this);
+        connect(m_single, &QLineEdit::textChanged, this, &TextBox::Change);
+        inner = m_single;
+    }
+    layout->addWidget(inner);
+    setFocusProxy(inner);
+    inner->installEventFilter(this);
+    applyLook();
+}
+
+QWidget *TextBox::editor() const
+{
+    return m_multi ? static_cast<QWidget *>(m_multi) : m_single;
+}
+
+QString TextBox::Text() const
+{
+    if (m_multi) {
+        // Lines are separated by CR LF, as the windows write them.
+        QString text = m_multi->toPlainText();
+        text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+        return text;
+    }
+    return m_single->text();
+}
+
+void TextBox::setText(const QString &text)
+{
+    if (text == Text())
+        return;
+    if (m_multi) {
+        QString plain = text;
+        plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        m_multi->setPlainText(plain);
+        applyLook();
+    } else {
+        m_single->setText(text);
+    }
+}
+
+void TextBox::setAlignment(int alignment)
+{
+    m_alignment = alignment;
+    applyLook();
+}
+
+int TextBox::SelStart() const
+{
+    return m_multi ? m_multi->textCursor().position() : m_single->cursorPosition();
+}
+
+void TextBox::setSelStart(int position)
+{
+    if (m_multi) {
+        QTextCursor cursor = m_multi->textCursor();
+        cursor.setPosition(std::clamp(position, 0, int(m_multi->toPlainText().size())));
+        m_multi->setTextCursor(cursor);
+    } else {
+        m_single->setCursorPosition(std::clamp(position, 0, int(m_single->text().size())));
+    }
+}
+
+void TextBox::setBorderStyle(int style)
+{
+    m_borderStyle = style;
+    applyLook();
+}
+
+void TextBox::setBackColor(OleColor color)
+{
+    m_backColor = color;
+    applyLook();
+}
+
+void TextBox::setForeColor(OleColor color)
+{
+    m_foreColor = color;
+    applyLook();
+}
+
+void TextBox::setLocked(bool locked)
+{
+    m_locked = locked;
+    if (m_multi)
+        m_multi->setReadOnly(locked);
+    else
+        m_single->setReadOnly(locked);
+}
+
+void TextBox::fontChangedSpec()
+{
+    editor()->setFont(font());
+    applyLook();
+}
+
+void TextBox::applyLook()
+{
+    QWidget *inner = editor();
+    QPalette pal = inner->palette();
+    pal.setColor(QPalette::Base, toQColor(m_backColor));
+    pal.setColor(QPalette::Text, toQColor(m_foreColor));
+    inner->setPalette(pal);
+    const Qt::Alignment horizontal = m_alignment == RightJustify ? Qt::AlignRight
+                                   : m_alignment == Center       ? Qt::AlignHCenter
+                                                                 : Qt::AlignLeft;
+    if (m_multi) {
+        m_multi->setFrameShape(m_borderStyle == 0 ? QFrame::NoFrame : QFrame::StyledPanel);
+        m_multi->document()->setDocumentMargin(1);
+        QTextOption option = m_multi->document()->defaultTextOption();
+        option.setAlignment(horizontal);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        m_multi->document()->setDefaultTextOption(option);
+        // Existing blocks keep their own format; align them too.
+        QTextCursor cursor(m_multi->document());
+        cursor.select(QTextCursor::Document);
+        QTextBlockFormat format;
+        format.setAlignment(horizontal);
+        cursor.mergeBlockFormat(format);
+    } else {
+        m_single->setFrame(m_borderStyle != 0);
+        m_single->setAlignment(horizontal | Qt::AlignVCenter);
+        m_single->setTextMargins(0, 0, 0, 0);
+    }
+}
+
+int TextBox::selectedLength() const
+{
+    if (m_multi)
+        return int(m_multi->textCursor().selectedText().size());
+    return int(m_single->selectedText().size());
+}
+
+void TextBox::insertText(const QString &text)
+{
+    if (m_multi)
+        m_multi->insertPlainText(text);
+    else
+        m_single->insert(text);
+}
+
+bool TextBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != editor() || event->type() != QEvent::KeyPress)
+        return Control::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    int code = 0;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        code = 13;
+    else if (key->key() == Qt::Key_Backspace)
+        code = 8;
+    else if (key->key() == Qt::Key_Escape)
+        code = 27;
+    else if (!key->text().isEmpty() && key->text().at(0).isPrint()
+             && !(key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
+        code = key->text().at(0).unicode();
+    if (code == 0)
+        return false; // navigation and shortcuts go to the editor as usual
+
+    const int typed = code;
+    emit KeyPress(code);
+    if (code == 0)
+        return true; // discarded: no character, no beep
+    const bool printable = code >= 32;
+    if (printable && m_maxLength > 0 && int(Text().size()) - selectedLength() >= m_maxLength)
+        return true;
+    if (code != typed) {
+        if (code == 8 || code == 13)
+            return false;
+        if (printable && !m_locked)
+            insertText(QString(QChar(code)));
+        return true;
+    }
+    return false;
+}
+
+} // namespace forms

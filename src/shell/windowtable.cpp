@@ -1,0 +1,58 @@
+#include "windowtable.h"
+
+#include "shell/aboutwindow.h"
+#include "demos/colour/frmcolormixer.h"
+
+namespace shell {
+
+namespace {
+template <typename T>
+std::function<forms::Form *()> make()
+{
+    return [] { return new T; };
+}
+} // namespace
+
+const std::vector<WindowEntry> &windowTable()
+{
+    static const std::vector<WindowEntry> table = {
+        {QStringLiteral("frmLinInterp"), {}},
+        {QStringLiteral("frmSTDBasic"), {}},
+        {QStringLiteral("frmPsychLaws"), {}},
+        {QStringLiteral("frmBasicLight"), {}},
+        {QStringLiteral("frmLandC"), {}},
+        {QStringLiteral("frmBallistic"), {}},
+        {QStringLiteral("frmSimulContrast"), {}},
+        {QStringLiteral("frmSimCon1"), {}},
+        {QStringLiteral("frmMachBands"), {}},
+        {QStringLiteral("frmFourier"), {}},
+        {QStringLiteral("frmContrast"), {}},
+        {QStringLiteral("frmCSF"), {}},
+        {QStringLiteral("frmSFChannel"), {}},
+        {QStringLiteral("frmSFChannels"), {}},
+        {QStringLiteral("frmMonoChromat"), {}},
+        {QStringLiteral("frmDiChromat"), {}},
+        {QStringLiteral("frmTrichromatic"), {}},
+        {QStringLiteral("frmColorMixer"), make<FrmColorMixer>()},
+        {QStringLiteral("frmColorOpponent"), {}},
+        {QStringLiteral("frmAppMot"), {}},
+        {QStringLiteral("frmMotAfter"), {}},
+        {QStringLiteral("frmFrame"), {}},
+        {QStringLiteral("frmStructFromMotion"), {}},
+        {QStringLiteral("frmMotionInDepth"), {}},
+        {QStringLiteral("frmRDS"), {}},
+        {QStringLiteral("frmAbout"), make<FrmAbout>()},
+    };
+    return table;
+}
+
+const WindowEntry *findWindow(const QString &name)
+{
+    for (const WindowEntry &entry : windowTable()) {
+        if (entry.name == name)
+            return &entry;
+    }
+    return nullptr;
+}
+
+} // namespace shell
