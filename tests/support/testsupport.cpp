@@ -1,0 +1,140 @@
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+namespace testsupport {
+
+MessageRecorder::MessageRecorder()
+{
+    forms::MessageBoxes::setInterceptor(
+        [this](const QString &text, const QString &title) { boxes.append({text, title}); });
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    forms::MessageBoxes::clearInterceptor();
+}
+
+QStringList MessageRecorder::texts() const
+{
+    QStringList list;
+    for (const auto &box : boxes)
+        list << box.first;
+    return list;
+}
+
+void choose(MainWindow &main, const QString &itemName)
+{
+    forms::MenuItem *item = main.menuItem(itemName);
+    QVERIFY2(item, qPrintable(QStringLiteral("no menu item ") + itemName));
+    QVERIFY2(item->isEnabled(), qPrintable(itemName + QStringLiteral(" is disabled")));
+    item->trigger();
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+namespace {
+QRect subControlRect(QScrollBar *bar, QStyle::SubControl sc)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = bar->invertedAppearance();
+    if (bar->orientation() == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, sc, bar);
+}
+
+// The Qt bar runs from its minimum (top or left) to its maximum; the
+// control's Max end is the Qt maximum unless Min > Max, where the Qt bar
+// holds negated values and the Max end is still its maximum.
+void click(QScrollBar *bar, QPoint at)
+{
+    QTest::mousePress(bar, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, at);
+}
+
+void sendMouse(QWidget *w, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+} // namespace
+
+void clickArrow(forms::ScrollBar *bar, bool towardMax)
+{
+    QScrollBar *q = bar->bar();
+    const QRect r = subControlRect(q, towardMax ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
+    click(q, r.center());
+}
+
+void clickTrough(forms::ScrollBar *bar, bool towardMax)
+{
+    QScrollBar *q = bar->bar();
+    const QRect r = subControlRect(q, towardMax ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
+    click(q, r.center());
+}
+
+void dragThumb(forms::ScrollBar *bar, const QList<int> &values)
+{
+    QScrollBar *q = bar->bar();
+    const bool inverted = bar->Min() > bar->Max();
+    const QRect groove = subControlRect(q, QStyle::SC_ScrollBarGroove);
+    const QRect slider = subControlRect(q, QStyle::SC_ScrollBarSlider);
+    const bool horizontal = q->orientation() == Qt::Horizontal;
+    const int span = horizontal ? groove.width() - slider.width() : groove.height() - slider.height();
+    const QPoint grab = slider.center();
+    QPoint at = grab;
+    sendMouse(q, QEvent::MouseButtonPress, grab, Qt::LeftButton);
+    QVERIFY(q->isSliderDown());
+    const int grabPos = q->sliderPosition();
+    for (int value : values) {
+        const int target = inverted ? -value : value;
+        const int pixel = QStyle::sliderPositionFromValue(q->minimum(), q->maximum(), target, span)
+                          - QStyle::sliderPositionFromValue(q->minimum(), q->maximum(), grabPos, span);
+        at = grab + (horizontal ? QPoint(pixel, 0) : QPoint(0, pixel));
+        sendMouse(q, QEvent::MouseMove, at, Qt::LeftButton);
+        // Pixel steps are coarser than values on a short bar: land exactly.
+        if (q->sliderPosition() != target)
+            q->setSliderPosition(target);
+    }
+    sendMouse(q, QEvent::MouseButtonRelease, at, Qt::NoButton);
+}
+
+QColor pixel(QWidget *widget, QPoint at)
+{
+    const QImage image = widget->grab().toImage();
+    const qreal dpr = image.devicePixelRatio();
+    return image.pixelColor(QPoint(int(at.x() * dpr), int(at.y() * dpr)));
+}
+
+forms::OleColor oleAt(QWidget *widget, QPoint at)
+{
+    return forms::fromQColor(pixel(widget, at));
+}
+
+QWidgetList visibleTopLevels()
+{
+    QWidgetList list;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && !qobject_cast<QMenu *>(w))
+            list << w;
+    }
+    return list;
+}
+
+} // namespace testsupport

@@ -1,0 +1,52 @@
+#pragma once
+// What window tests share: the main window as a user sees it, message
+// boxes recorded instead of shown, scroll bars driven with the mouse, and
+// pixels read back from what is on screen.
+
+#include "forms/forms.h"
+#include "shell/mainwindow.h"
+
+#include <QPair>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace testsupport {
+
+// Records message boxes (text, title) while it lives.
+class MessageRecorder
+{
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    QList<QPair<QString, QString>> boxes;
+    QStringList texts() const;
+};
+
+// Chooses a menu command as a user would; fails the test if it is missing
+// or disabled.
+void choose(MainWindow &main, const QString &itemName);
+
+// The named child of a window, of type T (nullptr if there is none).
+template <typename T = QObject>
+T *child(const QObject *window, const QString &name)
+{
+    return window ? window->findChild<T *>(name) : nullptr;
+}
+
+// Lets deferred deletions and pending paints happen.
+void settle();
+
+// Mouse on a scroll bar: one click on an arrow (the one nearer the Max end
+// when towardMax), and a drag of the thumb through the given values.
+void clickArrow(forms::ScrollBar *bar, bool towardMax);
+void clickTrough(forms::ScrollBar *bar, bool towardMax);
+void dragThumb(forms::ScrollBar *bar, const QList<int> &values);
+
+// The colour shown at a point of a widget (logical pixels).
+QColor pixel(QWidget *widget, QPoint at);
+forms::OleColor oleAt(QWidget *widget, QPoint at);
+
+// Top-level widgets still visible (should be none between tests).
+QWidgetList visibleTopLevels();
+
+} // namespace testsupport
