@@ -4,9 +4,9 @@
 
 #include "control.h"
 
-class QPushButton;
-class QCheckBox;
-class QRadioButton;
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace forms {
 

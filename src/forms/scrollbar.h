@@ -8,7 +8,7 @@
 
 #include "control.h"
 
-class QScrollBar;
+#include <QScrollBar>
 
 namespace forms {
 
