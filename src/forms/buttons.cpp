@@ -9,6 +9,26 @@
 namespace forms {
 
 namespace {
+// Check boxes and option buttons answer a click anywhere in their
+// rectangle, not only on the indicator and the caption's text.
+class WholeAreaCheckBox : public QCheckBox
+{
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+
+class WholeAreaRadioButton : public QRadioButton
+{
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+
 void fill(QWidget *outer, QWidget *inner)
 {
     auto *layout = new QGridLayout(outer);
@@ -42,7 +62,7 @@ void CommandButton::fontChangedSpec() { m_button->setFont(font()); }
 
 CheckBox::CheckBox(QWidget *parent)
     : Control(parent)
-    , m_box(new QCheckBox(this))
+    , m_box(new WholeAreaCheckBox(this))
 {
     fill(this, m_box);
     applyColors();
@@ -77,7 +97,7 @@ void CheckBox::fontChangedSpec() { m_box->setFont(font()); }
 
 OptionButton::OptionButton(QWidget *parent)
     : Control(parent)
-    , m_button(new QRadioButton(this))
+    , m_button(new WholeAreaRadioButton(this))
 {
     fill(this, m_button);
     // Grouping is by container, done here rather than by Qt's auto-exclusion

@@ -12,32 +12,36 @@ namespace {
 // which would otherwise spend its time (or overflow) on what is clipped.
 constexpr double Limit = 1.0e5;
 
+// Clips the segment to [-Limit, Limit] on both axes, one edge at a time,
+// placing each cut exactly on its edge so that huge coordinates lose no
+// precision where it matters.
 bool clipLine(QPointF &a, QPointF &b)
 {
     if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y()))
         return false;
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() + Limit, Limit - a.x(), a.y() + Limit, Limit - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-        } else {
-            const double t = q[i] / p[i];
-            if (p[i] < 0)
-                t0 = std::max(t0, t);
-            else
-                t1 = std::min(t1, t);
-        }
+    const auto clipX = [](QPointF &p, const QPointF &q, double edge) {
+        p = QPointF(edge, p.y() + (edge - p.x()) * (q.y() - p.y()) / (q.x() - p.x()));
+    };
+    const auto clipY = [](QPointF &p, const QPointF &q, double edge) {
+        p = QPointF(p.x() + (edge - p.y()) * (q.x() - p.x()) / (q.y() - p.y()), edge);
+    };
+    for (double edge : {-Limit, Limit}) {
+        const auto outside = [edge](double v) { return edge < 0 ? v < edge : v > edge; };
+        if (outside(a.x()) && outside(b.x()))
+            return false;
+        if (outside(a.x()))
+            clipX(a, b, edge);
+        else if (outside(b.x()))
+            clipX(b, a, edge);
+        if (outside(a.y()) && outside(b.y()))
+            return false;
+        if (outside(a.y()))
+            clipY(a, b, edge);
+        else if (outside(b.y()))
+            clipY(b, a, edge);
     }
-    if (t0 > t1)
-        return false;
-    const QPointF start = a;
-    a = start + QPointF(dx, dy) * t0;
-    b = start + QPointF(dx, dy) * t1;
-    return true;
+    return std::abs(a.x()) <= Limit && std::abs(a.y()) <= Limit && std::abs(b.x()) <= Limit
+           && std::abs(b.y()) <= Limit;
 }
 
 QPainter::CompositionMode compositionFor(RasterOp op)

@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
+#include <limits>
+
 namespace forms {
 
 TextBox::TextBox(QWidget *parent, bool multiLine)
@@ -23,6 +25,8 @@ TextBox::TextBox(QWidget *parent, bool multiLine)
         inner = m_multi;
     } else {
         m_single = new QLineEdit(this);
+        // MaxLength is enforced on typing only; code may write any length.
+        m_single->setMaxLength(std::numeric_limits<int>::max());
         connect(m_single, &QLineEdit::textChanged, this, &TextBox::Change);
         inner = m_single;
     }
