@@ -2,6 +2,10 @@
 
 #include "shell/aboutwindow.h"
 #include "demos/colour/frmcolormixer.h"
+#include "demos/motion/frmappmot.h"
+#include "demos/spatial/frmballistic.h"
+#include "demos/spatial/frmsimcon1.h"
+#include "demos/spatial/frmsimulcontrast.h"
 
 namespace shell {
 
@@ -21,9 +25,9 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmPsychLaws"), {}},
         {QStringLiteral("frmBasicLight"), {}},
         {QStringLiteral("frmLandC"), {}},
-        {QStringLiteral("frmBallistic"), {}},
-        {QStringLiteral("frmSimulContrast"), {}},
-        {QStringLiteral("frmSimCon1"), {}},
+        {QStringLiteral("frmBallistic"), make<FrmBallistic>()},
+        {QStringLiteral("frmSimulContrast"), make<FrmSimulContrast>()},
+        {QStringLiteral("frmSimCon1"), make<FrmSimCon1>()},
         {QStringLiteral("frmMachBands"), {}},
         {QStringLiteral("frmFourier"), {}},
         {QStringLiteral("frmContrast"), {}},
@@ -35,7 +39,7 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmTrichromatic"), {}},
         {QStringLiteral("frmColorMixer"), make<FrmColorMixer>()},
         {QStringLiteral("frmColorOpponent"), {}},
-        {QStringLiteral("frmAppMot"), {}},
+        {QStringLiteral("frmAppMot"), make<FrmAppMot>()},
         {QStringLiteral("frmMotAfter"), {}},
         {QStringLiteral("frmFrame"), {}},
         {QStringLiteral("frmStructFromMotion"), {}},
