@@ -26,9 +26,10 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override
     {
-        event->ignore();
+        // Unloading takes the window out of this frame and disposes of it.
         if (m_form)
             m_form->Unload();
+        event->accept();
     }
 
 private:
