@@ -114,6 +114,8 @@ private slots:
 
     void textBoxKeyPress();
     void textBoxMaxLengthLimitsTypingOnly();
+    void validateWhenFocusMovesToAnotherControl();
+    void labelClickAndMnemonic();
 
     void optionButtonsGroupByContainer();
 
@@ -407,6 +409,57 @@ void TestControls::textBoxMaxLengthLimitsTypingOnly()
     form.txt->setText(longText);
     QCOMPARE(form.txt->Text().size(), longText.size());
     form.Unload();
+}
+
+void TestControls::validateWhenFocusMovesToAnotherControl()
+{
+    ProbeForm form;
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QApplication::setActiveWindow(&form);
+    int validations = 0;
+    bool cancelNext = false;
+    QObject::connect(form.txt, &Control::Validate, [&](bool &cancel) {
+        ++validations;
+        cancel = cancelNext;
+    });
+    form.txt->setFocus();
+    QVERIFY(QTest::qWaitFor([&] { return form.txt->editor()->hasFocus(); }));
+    cancelNext = true; // refused: the focus stays in the box
+    form.cmdClose->button()->setFocus(Qt::TabFocusReason);
+    QCOMPARE(validations, 1);
+    QVERIFY(form.txt->editor()->hasFocus());
+    cancelNext = false;
+    form.cmdClose->button()->setFocus(Qt::TabFocusReason);
+    QCOMPARE(validations, 2);
+    QVERIFY(form.cmdClose->button()->hasFocus());
+    form.cmdFail->button()->setFocus(Qt::TabFocusReason); // between buttons: nothing
+    QCOMPARE(validations, 2);
+    form.Unload();
+}
+
+void TestControls::labelClickAndMnemonic()
+{
+    QWidget parent;
+    parent.resize(200, 100);
+    Label label(&parent);
+    label.Move(0, 0, 1500, 600);
+    label.setCaption(QStringLiteral("% &Hits"));
+    label.setBackColor(0xFFFFFF);
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    QSignalSpy clicks(&label, &Label::Click);
+    QTest::mouseClick(&label, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
+    // The ampersand marks an access key and is not drawn: the caption's
+    // ink is no wider than "% Hits" drawn plainly.
+    const QImage drawn = label.grab().toImage();
+    int right = 0;
+    for (int x = 0; x < drawn.width(); ++x)
+        for (int y = 0; y < drawn.height(); ++y)
+            if (drawn.pixelColor(x, y) != QColor(Qt::white))
+                right = std::max(right, x);
+    QVERIFY(right < QFontMetrics(label.font()).horizontalAdvance(QStringLiteral("% Hits")) + 2);
 }
 
 void TestControls::optionButtonsGroupByContainer()
