@@ -43,6 +43,8 @@ void colorize(QWidget *w, OleColor fore, OleColor back)
     pal.setColor(QPalette::WindowText, toQColor(fore));
     pal.setColor(QPalette::Window, toQColor(back));
     w->setPalette(pal);
+    // Qt's buttons fill with the Button role; the back colour is Window.
+    w->setBackgroundRole(QPalette::Window);
     w->setAutoFillBackground(true);
 }
 } // namespace

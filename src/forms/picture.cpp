@@ -16,10 +16,18 @@ QStringList &extraFolders()
     return folders;
 }
 
+bool &installedFoldersSearched()
+{
+    static bool searched = true;
+    return searched;
+}
+
 QStringList searchFolders()
 {
     QStringList folders{QDir::currentPath()};
     folders += extraFolders();
+    if (!installedFoldersSearched())
+        return folders;
     if (QCoreApplication::instance()) {
         const QString appDir = QCoreApplication::applicationDirPath();
         folders << appDir + QStringLiteral("/../share/lumivara");
@@ -33,6 +41,11 @@ void addDataFolder(const QString &folder)
 {
     if (!extraFolders().contains(folder))
         extraFolders() << folder;
+}
+
+void setInstalledDataFolders(bool searched)
+{
+    installedFoldersSearched() = searched;
 }
 
 QString findDataFile(const QString &name)

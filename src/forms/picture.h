@@ -13,6 +13,11 @@ QString findDataFile(const QString &name);
 // Also search this folder (after the working folder and before the
 // installed ones); tools and tests use it.
 void addDataFolder(const QString &folder);
+// Whether the installed data folders and the source tree's assets are
+// searched after the working folder and the added folders (they are
+// unless turned off); tests turn them off to see how a window copes with
+// a missing file.
+void setInstalledDataFolders(bool searched);
 
 // Loads a bitmap. Raises FileNotFound (naming the file) when it cannot be
 // found and InvalidPicture when it is not a readable picture.
