@@ -3,6 +3,8 @@
 #include "shell/aboutwindow.h"
 #include "demos/colour/frmcolormixer.h"
 #include "demos/motion/frmappmot.h"
+#include "demos/psychophysics/frmlininterp.h"
+#include "demos/psychophysics/frmpsychlaws.h"
 #include "demos/spatial/frmballistic.h"
 #include "demos/spatial/frmsimcon1.h"
 #include "demos/spatial/frmsimulcontrast.h"
@@ -20,9 +22,9 @@ std::function<forms::Form *()> make()
 const std::vector<WindowEntry> &windowTable()
 {
     static const std::vector<WindowEntry> table = {
-        {QStringLiteral("frmLinInterp"), {}},
+        {QStringLiteral("frmLinInterp"), make<FrmLinInterp>()},
         {QStringLiteral("frmSTDBasic"), {}},
-        {QStringLiteral("frmPsychLaws"), {}},
+        {QStringLiteral("frmPsychLaws"), make<FrmPsychLaws>()},
         {QStringLiteral("frmBasicLight"), {}},
         {QStringLiteral("frmLandC"), {}},
         {QStringLiteral("frmBallistic"), make<FrmBallistic>()},
