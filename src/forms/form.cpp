@@ -203,7 +203,8 @@ QSize Form::frameExtra() const
     }
     if (isVisible())
         return frameGeometry().size() - size();
-    return {};
+    // Not framed yet (a default QSize would be -1 x -1).
+    return {0, 0};
 }
 
 void Form::setCaption(const QString &caption)
