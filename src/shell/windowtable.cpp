@@ -6,6 +6,7 @@
 #include "demos/psychophysics/frmlininterp.h"
 #include "demos/psychophysics/frmpsychlaws.h"
 #include "demos/spatial/frmballistic.h"
+#include "demos/spatial/frmbasiclight.h"
 #include "demos/spatial/frmsimcon1.h"
 #include "demos/spatial/frmsimulcontrast.h"
 
@@ -25,7 +26,7 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmLinInterp"), make<FrmLinInterp>()},
         {QStringLiteral("frmSTDBasic"), {}},
         {QStringLiteral("frmPsychLaws"), make<FrmPsychLaws>()},
-        {QStringLiteral("frmBasicLight"), {}},
+        {QStringLiteral("frmBasicLight"), make<FrmBasicLight>()},
         {QStringLiteral("frmLandC"), {}},
         {QStringLiteral("frmBallistic"), make<FrmBallistic>()},
         {QStringLiteral("frmSimulContrast"), make<FrmSimulContrast>()},
