@@ -72,6 +72,7 @@ private slots:
     void draggingRedrawsContinuously();
     void hidingThePowerLawKeepsItsSettings();
     void fechnerClickKeepsPowerRowsAndDrawsBoth();
+    void typingIntoTheAxisCaptionChangesNothingElse();
     void reopeningStartsAfresh();
 
 private:
@@ -296,6 +297,19 @@ void TestFrmPsychLaws::fechnerClickKeepsPowerRowsAndDrawsBoth()
     const QImage graph = picGraph()->image();
     QVERIFY(pixelsOf(graph, Black) > 0);
     QVERIFY(pixelsOf(graph, CurveColour[0]) > 0);
+}
+
+void TestFrmPsychLaws::typingIntoTheAxisCaptionChangesNothingElse()
+{
+    // The caption is an ordinary text box: whatever is typed there stays
+    // text and the graph goes on working.
+    auto *caption = c<TextBox>(QStringLiteral("txtSensation"));
+    for (const QString &text : {QStringLiteral("1e400"), QStringLiteral("-"), QString(1000, QLatin1Char('x'))}) {
+        QTest::keyClicks(caption->editor(), text);
+        QVERIFY(caption->Text().contains(text));
+    }
+    click(chkLaws(0));
+    QVERIFY(pixelsOf(picGraph()->image(), Black) > 0);
 }
 
 void TestFrmPsychLaws::reopeningStartsAfresh()
