@@ -4,6 +4,7 @@
 #include "demos/colour/frmcolormixer.h"
 #include "demos/motion/frmappmot.h"
 #include "demos/psychophysics/frmlininterp.h"
+#include "demos/psychophysics/frmstdbasic.h"
 #include "demos/psychophysics/frmpsychlaws.h"
 #include "demos/spatial/frmballistic.h"
 #include "demos/spatial/frmbasiclight.h"
@@ -24,7 +25,7 @@ const std::vector<WindowEntry> &windowTable()
 {
     static const std::vector<WindowEntry> table = {
         {QStringLiteral("frmLinInterp"), make<FrmLinInterp>()},
-        {QStringLiteral("frmSTDBasic"), {}},
+        {QStringLiteral("frmSTDBasic"), make<FrmSTDBasic>()},
         {QStringLiteral("frmPsychLaws"), make<FrmPsychLaws>()},
         {QStringLiteral("frmBasicLight"), make<FrmBasicLight>()},
         {QStringLiteral("frmLandC"), {}},
