@@ -261,6 +261,7 @@ void TestFrmSTDBasic::dPrimeEnter_data()
     QTest::newRow("letters give 0") << "abc" << "0" << 0.0;
     QTest::newRow("empty gives 0") << "" << "0" << 0.0;
     QTest::newRow("a minus sign alone") << "-" << "0" << 0.0;
+    QTest::newRow("d' 7: caption still right of the peak") << "7" << "7" << 7.0;
     QTest::newRow("d' 9: caption left of the peak") << "9" << "9" << 9.0;
     QTest::newRow("typing stops at 4 characters") << "12345" << "1234" << 1234.0;
 }
@@ -361,7 +362,7 @@ void TestFrmSTDBasic::regionsHatchAndUnhatch()
     QCOMPARE(count(HitsColour), 0);
     QVERIFY(count(FalseAlarmColour, 3.5 * Unit + 30, PlotWidth) > 100);
     QVERIFY(count(MissesColour) > 100);
-    QCOMPARE(count(CriterionColour, 3.5 * Unit - 30, 3.5 * Unit + 30) > 150, true);
+    QVERIFY(count(CriterionColour, 3.5 * Unit - 30, 3.5 * Unit + 30) > 150);
 }
 
 void TestFrmSTDBasic::everyBoxSurvivesAnyInput_data()
