@@ -2,6 +2,8 @@
 
 #include "shell/aboutwindow.h"
 #include "demos/colour/frmcolormixer.h"
+#include "demos/depth/frmmotionindepth.h"
+#include "demos/depth/frmrds.h"
 #include "demos/motion/frmappmot.h"
 #include "demos/psychophysics/frmlininterp.h"
 #include "demos/psychophysics/frmstdbasic.h"
@@ -47,8 +49,8 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmMotAfter"), {}},
         {QStringLiteral("frmFrame"), {}},
         {QStringLiteral("frmStructFromMotion"), {}},
-        {QStringLiteral("frmMotionInDepth"), {}},
-        {QStringLiteral("frmRDS"), {}},
+        {QStringLiteral("frmMotionInDepth"), make<FrmMotionInDepth>()},
+        {QStringLiteral("frmRDS"), make<FrmRDS>()},
         {QStringLiteral("frmAbout"), make<FrmAbout>()},
     };
     return table;
