@@ -24,9 +24,7 @@ void FrmBallistic::createControls()
     picRight = add<PictureBox>(this, QStringLiteral("picRight"), 4440, 480, 735, 735);
     picRight->setBackColor(SquareRed);
     picRight->setVisible(false);
-    // Wider than designed (600, 1575 wide), growing to the left with its
-    // right edge kept, so the whole caption fits in the substituted font.
-    lblDuration = add<Label>(this, QStringLiteral("lblDuration"), 360, 1560, 1815, 255);
+    lblDuration = add<Label>(this, QStringLiteral("lblDuration"), 600, 1560, 1575, 255);
     lblDuration->setCaption(QStringLiteral("Short Stimuls Duration"));
     // The short flash in ms; read afresh at every right-hand flash.
     hscStimDur = add<HScrollBar>(this, QStringLiteral("hscStimDur"), 2280, 1560, 2415, 255);
