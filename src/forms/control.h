@@ -15,7 +15,16 @@ namespace forms {
 // 15 twips to a logical pixel; Qt's high-DPI scaling maps logical pixels
 // to the device.
 constexpr double TwipsPerPixel = 15.0;
-inline int twipsToPixels(double twips) { return qRound(twips / TwipsPerPixel); }
+// Far-off positions are held where the window system can still place a
+// widget (well outside any screen) instead of overflowing the conversion.
+inline int twipsToPixels(double twips)
+{
+    constexpr double Far = 1 << 24;
+    const double pixels = twips / TwipsPerPixel;
+    if (!(pixels > -Far)) // also catches NaN
+        return -int(Far);
+    return pixels < Far ? qRound(pixels) : int(Far);
+}
 
 // Pixel extent of a span [start, start + length) in twips, rounded at both
 // edges so that adjoining controls never leave a gap between them.

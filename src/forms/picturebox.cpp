@@ -121,6 +121,7 @@ void PictureBox::setPicture(const QImage &picture)
 
 QImage PictureBox::image() const
 {
+    endPainting();
     if (m_dpr == 1)
         return m_image;
     return m_image.scaled(innerPixels(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -137,6 +138,7 @@ void PictureBox::ensureImage()
     const QSize wanted = innerPixels() * dpr;
     if (!m_image.isNull() && m_image.size() == wanted && dpr == m_dpr)
         return;
+    endPainting();
     // A resized box keeps what was drawn; new area shows the back colour.
     QImage grown(wanted.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     grown.fill(toQColor(m_backColor));
@@ -151,6 +153,20 @@ void PictureBox::ensureImage()
     m_dpr = dpr;
 }
 
+QPainter &PictureBox::painter(QPainter::CompositionMode mode)
+{
+    ensureImage();
+    if (!m_painter)
+        m_painter = std::make_unique<QPainter>(&m_image);
+    m_painter->setCompositionMode(mode);
+    return *m_painter;
+}
+
+void PictureBox::endPainting() const
+{
+    m_painter.reset();
+}
+
 QPointF PictureBox::toDevice(QPointF user) const
 {
     return toTwips(user) * (m_dpr / TwipsPerPixel);
@@ -158,12 +174,10 @@ QPointF PictureBox::toDevice(QPointF user) const
 
 void PictureBox::paintClear()
 {
-    ensureImage();
-    m_image.fill(toQColor(m_backColor));
-    if (!m_picture.isNull()) {
-        QPainter p(&m_image);
+    QPainter &p = painter(QPainter::CompositionMode_Source);
+    p.fillRect(m_image.rect(), toQColor(m_backColor));
+    if (!m_picture.isNull())
         p.drawImage(QRectF(QPointF(0, 0), QSizeF(m_picture.size()) * m_dpr), m_picture);
-    }
     update();
 }
 
@@ -178,9 +192,9 @@ void PictureBox::paintPoint(QPointF pt, OleColor color, int width)
     if (size <= 1.0) {
         const int x = int(std::floor(d.x())), y = int(std::floor(d.y()));
         if (m_image.rect().contains(x, y))
-            m_image.setPixel(x, y, c.rgb());
+            painter(QPainter::CompositionMode_Source).fillRect(x, y, 1, 1, c);
     } else if (std::abs(d.x()) < Limit && std::abs(d.y()) < Limit) {
-        QPainter p(&m_image);
+        QPainter &p = painter();
         p.setPen(Qt::NoPen);
         p.setBrush(c);
         const QPointF centre(std::floor(d.x()) + 0.5, std::floor(d.y()) + 0.5);
@@ -195,7 +209,7 @@ void PictureBox::paintLine(QPointF from, QPointF to, OleColor color, int width)
     QPointF a = toDevice(from), b = toDevice(to);
     if (!clipLine(a, b))
         return;
-    QPainter p(&m_image);
+    QPainter &p = painter();
     QPen pen(toQColor(color));
     pen.setWidthF(width <= 1 && m_dpr == 1 ? 0 : width * m_dpr);
     pen.setCapStyle(Qt::RoundCap);
@@ -217,11 +231,12 @@ void PictureBox::paintBox(QPointF from, QPointF to, OleColor color, bool filled)
     const QRect r = QRect(QPoint(int(std::floor(a.x())), int(std::floor(a.y()))),
                           QPoint(int(std::floor(b.x())), int(std::floor(b.y()))))
                         .normalized();
-    QPainter p(&m_image);
+    QPainter &p = painter();
     if (filled) {
         p.fillRect(r, toQColor(color));
     } else {
         p.setPen(QPen(toQColor(color), 0));
+        p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
     update();
@@ -234,8 +249,9 @@ void PictureBox::paintCircle(QPointF centre, double radius, OleColor color, int 
     const double r = userToTwipsX(radius) * m_dpr / TwipsPerPixel;
     if (!std::isfinite(r) || std::abs(c.x()) > Limit || std::abs(c.y()) > Limit || r > Limit)
         return;
-    QPainter p(&m_image);
+    QPainter &p = painter();
     p.setPen(QPen(toQColor(color), width <= 1 && m_dpr == 1 ? 0 : width * m_dpr));
+    p.setBrush(Qt::NoBrush);
     p.drawEllipse(c, r, r);
     update();
 }
@@ -248,8 +264,7 @@ void PictureBox::paintPicture(const QImage &picture, QRectF target, QRectF sourc
     const QRectF device(topLeft, bottomRight);
     if (!std::isfinite(device.width()) || std::abs(device.left()) > Limit || std::abs(device.top()) > Limit)
         return;
-    QPainter p(&m_image);
-    p.setCompositionMode(compositionFor(op));
+    QPainter &p = painter(compositionFor(op));
     if (m_dpr == 1 && device.size() == source.size() && source.topLeft().toPoint() == source.topLeft()
         && device.topLeft().toPoint() == device.topLeft()) {
         // The common case: an unscaled block copy, the fast path.
@@ -263,6 +278,7 @@ void PictureBox::paintPicture(const QImage &picture, QRectF target, QRectF sourc
 void PictureBox::paintEvent(QPaintEvent *)
 {
     ensureImage();
+    endPainting();
     QPainter p(this);
     const int b = borderPixels();
     const QRect outer = rect();

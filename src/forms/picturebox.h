@@ -7,6 +7,9 @@
 #include "control.h"
 #include "surface.h"
 
+#include <QPainter>
+#include <memory>
+
 namespace forms {
 
 class PictureBox : public Control, public Surface
@@ -76,6 +79,11 @@ private:
     // User coordinates -> device pixels of the persistent image.
     QPointF toDevice(QPointF user) const;
     void ensureImage();
+    // One painter stays open on the drawing between primitives, so that a
+    // curve of hundreds of segments does not pay for a painter per segment;
+    // it is closed before the drawing is shown, read or reallocated.
+    QPainter &painter(QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver);
+    void endPainting() const;
     void emitMouse(QMouseEvent *event, void (PictureBox::*signal)(int, int, double, double));
 
     OleColor m_backColor = SystemColor::ButtonFace;
@@ -84,6 +92,7 @@ private:
     int m_appearance = 1;
     QImage m_picture;
     QImage m_image; // device pixels
+    mutable std::unique_ptr<QPainter> m_painter;
     qreal m_dpr = 1;
 };
 

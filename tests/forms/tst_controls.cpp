@@ -527,6 +527,10 @@ void TestControls::positionsReadBackExactly()
     QCOMPARE(form.pic->Height(), 0.0);
     QVERIFY(form.pic->setProperty("Top", 6040.0 - 1000.0 / 3.0));
     QCOMPARE(form.pic->Top(), 6040.0 - 1000.0 / 3.0);
+    form.vsc->setLeft(6e102); // far away, but still a position
+    QCOMPARE(form.vsc->Left(), 6e102);
+    QVERIFY(form.vsc->x() > 1000000);
+    form.vsc->setLeft(5400);
     form.hsc->setVisible(false);
     QCOMPARE(form.hsc->Visible(), false);
     QCOMPARE(form.vsc->Visible(), true); // its own flag, though the window is hidden
