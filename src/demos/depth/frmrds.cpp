@@ -19,18 +19,19 @@ const QString AnaglyphPictureFile = QStringLiteral("images\\LeftEyeRDS.bmp");
 
 // The two 792 x 573 dot pictures the window ships with: lit dots white for
 // the left eye, the same dots blue for the right eye.
-const QImage &storedPicture(const QString &name)
+struct StoredPictures
 {
-    static const QMap<QString, QImage> pictures = [] {
+    QImage leftEye, rightEye;
+};
+
+const StoredPictures &storedPictures()
+{
+    static const StoredPictures pictures = [] {
         registerStoredPictures();
-        QMap<QString, QImage> loaded;
-        for (const char *n : {"lefteye", "righteye"})
-            loaded.insert(QLatin1String(n), QImage(QStringLiteral(":/frmRDS/%1.png").arg(QLatin1String(n))));
-        return loaded;
+        return StoredPictures{QImage(QStringLiteral(":/frmRDS/lefteye.png")),
+                              QImage(QStringLiteral(":/frmRDS/righteye.png"))};
     }();
-    static const QImage none;
-    const auto it = pictures.find(name);
-    return it == pictures.end() ? none : *it;
+    return pictures;
 }
 
 } // namespace
@@ -60,9 +61,9 @@ void FrmRDS::createControls()
         return box;
     };
     picLeftEye = source("picLeftEye", 2880, 5880, 1095, 855);
-    picLeftEye->setPicture(storedPicture(QStringLiteral("lefteye")));
+    picLeftEye->setPicture(storedPictures().leftEye);
     picRightEye = source("picRightEye", 120, 120, 11880, 5500);
-    picRightEye->setPicture(storedPicture(QStringLiteral("righteye")));
+    picRightEye->setPicture(storedPictures().rightEye);
     // Only its size is used: it places the target square.
     picDisp = source("picDisp", 1200, 6000, 1215, 975);
 
@@ -206,13 +207,14 @@ void FrmRDS::loadLeftEyePicture(const QString &file)
     }
 }
 
-void FrmRDS::paintShiftedSquare(const QImage &left)
+FrmRDS::TargetSquare FrmRDS::targetSquare() const
 {
-    const double xs = CDbl(picLeftEye->Tag());
-    const double ys = CDbl(picRightEye->Tag());
-    const double ws = CDbl(picBothEyes->Tag());
-    const double hs = CDbl(hscDisp->Tag());
-    picBothEyes->PaintPicture(left, xs + hscDisp->Value(), CSng(ys), ws, hs, xs, ys, ws, hs);
+    return {CDbl(picLeftEye->Tag()), CDbl(picRightEye->Tag()), CDbl(picBothEyes->Tag()), CDbl(hscDisp->Tag())};
+}
+
+void FrmRDS::paintShiftedSquare(const QImage &left, const TargetSquare &s)
+{
+    picBothEyes->PaintPicture(left, s.xs + hscDisp->Value(), CSng(s.ys), s.ws, s.hs, s.xs, s.ys, s.ws, s.hs);
 }
 
 void FrmRDS::DrawLcdView()
@@ -223,7 +225,7 @@ void FrmRDS::DrawLcdView()
     const QImage left = picLeftEye->Picture();
     picBothEyes->Cls();
     picBothEyes->PaintPicture(left, 0, 0);
-    paintShiftedSquare(left);
+    paintShiftedSquare(left, targetSquare());
 }
 
 void FrmRDS::DrawAnaglyph()
@@ -234,14 +236,11 @@ void FrmRDS::DrawAnaglyph()
     // gives the square away. OR-ing the blue right picture over it adds
     // the right eye's view, the unchanged field, in the blue channel.
     const QImage left = picLeftEye->Picture();
-    const double xs = CDbl(picLeftEye->Tag());
-    const double ys = CDbl(picRightEye->Tag());
-    const double ws = CDbl(picBothEyes->Tag());
-    const double hs = CDbl(hscDisp->Tag());
+    const TargetSquare s = targetSquare();
     picBothEyes->Cls();
     picBothEyes->PaintPicture(left, 0, 0);
-    picBothEyes->PaintPicture(left, CSng(xs), CSng(ys), ws, hs, 50, 75, ws, hs);
-    paintShiftedSquare(left);
+    picBothEyes->PaintPicture(left, CSng(s.xs), CSng(s.ys), s.ws, s.hs, 50, 75, s.ws, s.hs);
+    paintShiftedSquare(left, s);
     picBothEyes->PaintPicture(picRightEye->Picture(), 0, 0, Surface::Omitted, Surface::Omitted,
                               Surface::Omitted, Surface::Omitted, Surface::Omitted, Surface::Omitted,
                               RasterOp::SrcPaint);

@@ -35,8 +35,14 @@ private:
     // Loads a dot picture file into picLeftEye; on failure says so and
     // keeps the picture the box already holds.
     void loadLeftEyePicture(const QString &file);
+    // The target square, read from where it is kept as text (twips).
+    struct TargetSquare
+    {
+        double xs, ys, ws, hs;
+    };
+    TargetSquare targetSquare() const;
     // The left picture's target square, moved by the disparity.
-    void paintShiftedSquare(const QImage &left);
+    void paintShiftedSquare(const QImage &left, const TargetSquare &s);
 
     forms::PictureBox *picBothEyes = nullptr;
     forms::PictureBox *picLeftEye = nullptr;
