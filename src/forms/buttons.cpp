@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace forms {
 
@@ -28,6 +29,16 @@ public:
 protected:
     bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
 };
+
+// The control's font, condensed if need be so that the caption fits the
+// room the button leaves for it (left of it: the indicator or margin).
+QFont fitting(const Control *control, const QString &caption, int left, int right)
+{
+    const QRect room(0, 0, control->width() - left - right, control->height());
+    if (room.width() <= 0)
+        return control->font();
+    return fittingFont(control->font(), room, Qt::TextShowMnemonic | Qt::AlignLeft | Qt::AlignVCenter, caption);
+}
 
 void fill(QWidget *outer, QWidget *inner)
 {
@@ -59,8 +70,19 @@ CommandButton::CommandButton(QWidget *parent)
 }
 
 QString CommandButton::Caption() const { return m_button->text(); }
-void CommandButton::setCaption(const QString &caption) { m_button->setText(caption); }
-void CommandButton::fontChangedSpec() { m_button->setFont(font()); }
+void CommandButton::setCaption(const QString &caption)
+{
+    m_button->setText(caption);
+    fitCaption();
+}
+
+void CommandButton::fontChangedSpec() { fitCaption(); }
+
+void CommandButton::fitCaption()
+{
+    const int margin = m_button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, m_button) + 2;
+    m_button->setFont(fitting(this, m_button->text(), margin, margin));
+}
 
 CheckBox::CheckBox(QWidget *parent)
     : Control(parent)
@@ -76,7 +98,19 @@ CheckBox::CheckBox(QWidget *parent)
 }
 
 QString CheckBox::Caption() const { return m_box->text(); }
-void CheckBox::setCaption(const QString &caption) { m_box->setText(caption); }
+void CheckBox::setCaption(const QString &caption)
+{
+    m_box->setText(caption);
+    fitCaption();
+}
+
+void CheckBox::fitCaption()
+{
+    const QStyle *style = m_box->style();
+    const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, m_box)
+                          + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, m_box);
+    m_box->setFont(fitting(this, m_box->text(), indicator, 0));
+}
 
 void CheckBox::setValue(int value)
 {
@@ -95,7 +129,7 @@ void CheckBox::setValue(int value)
 void CheckBox::setForeColor(OleColor color) { m_foreColor = color; applyColors(); }
 void CheckBox::setBackColor(OleColor color) { m_backColor = color; applyColors(); }
 void CheckBox::applyColors() { colorize(m_box, m_foreColor, m_backColor); }
-void CheckBox::fontChangedSpec() { m_box->setFont(font()); }
+void CheckBox::fontChangedSpec() { fitCaption(); }
 
 OptionButton::OptionButton(QWidget *parent)
     : Control(parent)
@@ -113,7 +147,19 @@ OptionButton::OptionButton(QWidget *parent)
 }
 
 QString OptionButton::Caption() const { return m_button->text(); }
-void OptionButton::setCaption(const QString &caption) { m_button->setText(caption); }
+void OptionButton::setCaption(const QString &caption)
+{
+    m_button->setText(caption);
+    fitCaption();
+}
+
+void OptionButton::fitCaption()
+{
+    const QStyle *style = m_button->style();
+    const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, m_button)
+                          + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, m_button);
+    m_button->setFont(fitting(this, m_button->text(), indicator, 0));
+}
 
 void OptionButton::setValue(bool value)
 {
@@ -147,6 +193,6 @@ void OptionButton::select(bool raiseClick)
 void OptionButton::setForeColor(OleColor color) { m_foreColor = color; applyColors(); }
 void OptionButton::setBackColor(OleColor color) { m_backColor = color; applyColors(); }
 void OptionButton::applyColors() { colorize(m_button, m_foreColor, m_backColor); }
-void OptionButton::fontChangedSpec() { m_button->setFont(font()); }
+void OptionButton::fontChangedSpec() { fitCaption(); }
 
 } // namespace forms

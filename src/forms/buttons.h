@@ -26,8 +26,10 @@ signals:
 
 protected:
     void fontChangedSpec() override;
+    void geometryChangedTwips() override { fitCaption(); }
 
 private:
+    void fitCaption();
     QPushButton *m_button;
 };
 
@@ -57,9 +59,11 @@ signals:
 
 protected:
     void fontChangedSpec() override;
+    void geometryChangedTwips() override { fitCaption(); }
 
 private:
     void applyColors();
+    void fitCaption();
     QCheckBox *m_box;
     int m_value = 0;
     OleColor m_foreColor = SystemColor::ButtonText;
@@ -93,10 +97,12 @@ signals:
 
 protected:
     void fontChangedSpec() override;
+    void geometryChangedTwips() override { fitCaption(); }
 
 private:
     void select(bool raiseClick);
     void applyColors();
+    void fitCaption();
     QRadioButton *m_button;
     bool m_value = false;
     OleColor m_foreColor = SystemColor::ButtonText;

@@ -111,6 +111,28 @@ void Control::setFontSpec(const QString &face, double points, bool bold, bool it
     update();
 }
 
+QFont fittingFont(const QFont &font, const QRect &area, int flags, const QString &caption)
+{
+    // The free faces standing in for the designed ones are a little wider,
+    // so a caption laid out for the original face may not fit its label:
+    // it would wrap onto a line the label cannot show, or lose its ends.
+    // Such a caption is set slightly condensed instead, as far as that
+    // makes it fit; captions that fit are drawn as they are.
+    const auto fits = [&](const QFont &candidate) {
+        const QRect needed = QFontMetrics(candidate).boundingRect(area, flags, caption);
+        return needed.width() <= area.width() && needed.height() <= area.height();
+    };
+    if (caption.isEmpty() || fits(font))
+        return font;
+    for (int stretch = 95; stretch >= 80; stretch -= 5) {
+        QFont condensed = font;
+        condensed.setStretch(stretch);
+        if (fits(condensed))
+            return condensed;
+    }
+    return font;
+}
+
 void drawSunkenBorder(QPainter &p, const QRect &outer)
 {
     p.setPen(QColor(128, 128, 128));

@@ -34,6 +34,11 @@ int spanPixels(double start, double length);
 // platform are substituted by metric-compatible free fonts.
 QFont makeFont(const QString &face, double points, bool bold = false, bool italic = false);
 
+// The font to draw a caption with so that it fits the area: the font
+// itself when the caption fits, else a slightly condensed cut of it (the
+// free faces that stand in for the designed ones run a little wider).
+QFont fittingFont(const QFont &font, const QRect &area, int flags, const QString &caption);
+
 // Draws the sunken three-dimensional frame (two pixels) inside r.
 void drawSunkenBorder(QPainter &p, const QRect &r);
 

@@ -4,6 +4,7 @@
 
 #include "support/testsupport.h"
 
+#include <QStyle>
 #include <QTemporaryDir>
 
 using namespace forms;
@@ -118,6 +119,7 @@ private slots:
     void labelClickAndMnemonic();
 
     void optionButtonsGroupByContainer();
+    void buttonCaptionsFitTheirButtons();
 
     void timerTicksOnlyWhileEnabled();
     void timerTicksForReal();
@@ -482,6 +484,25 @@ void TestControls::optionButtonsGroupByContainer()
     QCOMPARE(form.opt[1]->objectName(), QStringLiteral("opt(1)"));
     QCOMPARE(form.opt[1]->property("Index").toInt(), 1);
     form.Unload();
+}
+
+void TestControls::buttonCaptionsFitTheirButtons()
+{
+    // The stand-in face runs wider than the designed one: a caption laid
+    // out to fit is condensed rather than cut off; a roomy one is left alone.
+    QWidget parent;
+    OptionButton tight(&parent);
+    tight.Move(0, 0, 1215, 375);
+    tight.setCaption(QStringLiteral("LCD Glasses"));
+    const QStyle *style = tight.button()->style();
+    const int room = tight.width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
+                     - style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    QVERIFY(QFontMetrics(tight.font()).horizontalAdvance(tight.Caption()) > room);
+    QVERIFY(QFontMetrics(tight.button()->font()).horizontalAdvance(tight.Caption()) <= room);
+    CommandButton roomy(&parent);
+    roomy.Move(0, 0, 3000, 375);
+    roomy.setCaption(QStringLiteral("Start"));
+    QCOMPARE(roomy.button()->font(), roomy.font());
 }
 
 void TestControls::timerTicksOnlyWhileEnabled()
