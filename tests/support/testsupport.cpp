@@ -34,6 +34,35 @@ void choose(MainWindow &main, const QString &itemName)
     item->trigger();
 }
 
+void WindowFixture::start()
+{
+    m_main = std::make_unique<MainWindow>();
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+}
+
+void WindowFixture::open(const QString &menuItem, const QString &window)
+{
+    choose(*m_main, menuItem);
+    m_form = m_main->form(window);
+    QVERIFY2(m_form, qPrintable(QStringLiteral("no window ") + window));
+    QVERIFY2(m_form->isShown(), qPrintable(window + QStringLiteral(" is not shown")));
+}
+
+void WindowFixture::finish()
+{
+    forms::Random::clearScript();
+    if (m_form && m_form->isLoaded())
+        m_form->Unload();
+    m_form = nullptr;
+    settle();
+    if (m_main)
+        QCOMPARE(visibleTopLevels(), QWidgetList{m_main.get()});
+    m_main.reset();
+    settle();
+    QVERIFY(visibleTopLevels().isEmpty());
+}
+
 void settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

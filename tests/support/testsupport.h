@@ -22,6 +22,31 @@ public:
     QStringList texts() const;
 };
 
+// A fresh main window for each test function and the window under test,
+// opened through its menu command. start() goes in init(), finish() in
+// cleanup(): it unloads the window and checks that nothing is left open.
+class WindowFixture
+{
+public:
+    void start();
+    // Chooses the command and checks that the window is then shown.
+    void open(const QString &menuItem, const QString &window);
+    void finish();
+
+    MainWindow &main() const { return *m_main; }
+    forms::Form *form() const { return m_form; }
+    // A control of the window under test, by name.
+    template <typename T = QObject>
+    T *control(const QString &name) const
+    {
+        return m_form ? m_form->findChild<T *>(name) : nullptr;
+    }
+
+private:
+    std::unique_ptr<MainWindow> m_main;
+    forms::Form *m_form = nullptr;
+};
+
 // Chooses a menu command as a user would; fails the test if it is missing
 // or disabled.
 void choose(MainWindow &main, const QString &itemName);
