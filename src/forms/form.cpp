@@ -60,6 +60,7 @@ Form::Form(Design design)
 Form::~Form()
 {
     if (m_subWindow) {
+        m_subWindow->removeEventFilter(this);
         m_subWindow->setWidget(nullptr);
         delete m_subWindow;
     }
@@ -334,7 +335,7 @@ void Form::moveEvent(QMoveEvent *event)
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_subWindow && event->type() == QEvent::Move && !m_placing) {
+    if (event->type() == QEvent::Move && !m_placing && m_subWindow && watched == m_subWindow.get()) {
         const QPoint at = m_subWindow->pos();
         if (twipsToPixels(m_left) != at.x())
             m_left = at.x() * TwipsPerPixel;
