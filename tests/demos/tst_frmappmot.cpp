@@ -4,11 +4,9 @@
 
 #include "support/testsupport.h"
 
-#include <memory>
 #include <random>
 
 using namespace forms;
-using testsupport::child;
 
 namespace {
 constexpr OleColor Red = 0x0000C0;
@@ -39,56 +37,39 @@ private slots:
     void closingWhileRunningStopsTimers();
 
 private:
-    void open();
+    void open() { fixture.open(QStringLiteral("mnuApparentMotionItem"), QStringLiteral("frmAppMot")); }
     void start() { QTest::mouseClick(cmdStart()->button(), Qt::LeftButton); }
     // Which square is shown: "L", "R", "" or "LR".
     QString shown() const;
     // One whole flash: the flash ends, the dark interval ends.
     QString nextFlash();
 
-    template <typename T>
-    T *c(const char *name) const { return child<T>(form, QString::fromLatin1(name)); }
-    PictureBox *picLeft() const { return c<PictureBox>("picLeft"); }
-    PictureBox *picRight() const { return c<PictureBox>("picRight"); }
-    ScrollBar *hscDistApart() const { return c<ScrollBar>("hscDistApart"); }
-    ScrollBar *hscTimeBetween() const { return c<ScrollBar>("hscTimeBetween"); }
-    ScrollBar *hscTimeOne() const { return c<ScrollBar>("hscTimeOne"); }
-    Label *label(const char *name) const { return c<Label>(name); }
-    CommandButton *cmdStart() const { return c<CommandButton>("cmdStart"); }
-    Timer *timStimDur() const { return c<Timer>("timStimDur"); }
-    Timer *timISI() const { return c<Timer>("timISI"); }
+    PictureBox *picLeft() const { return fixture.control<PictureBox>("picLeft"); }
+    PictureBox *picRight() const { return fixture.control<PictureBox>("picRight"); }
+    ScrollBar *hscDistApart() const { return fixture.control<ScrollBar>("hscDistApart"); }
+    ScrollBar *hscTimeBetween() const { return fixture.control<ScrollBar>("hscTimeBetween"); }
+    ScrollBar *hscTimeOne() const { return fixture.control<ScrollBar>("hscTimeOne"); }
+    Label *label(const char *name) const { return fixture.control<Label>(name); }
+    CommandButton *cmdStart() const { return fixture.control<CommandButton>("cmdStart"); }
+    Timer *timStimDur() const { return fixture.control<Timer>("timStimDur"); }
+    Timer *timISI() const { return fixture.control<Timer>("timISI"); }
 
     // Bars, their labels and their timers agree, and the cycle is long enough.
     void verifyTimes(int b, int f);
     void verifyFresh();
 
-    std::unique_ptr<MainWindow> main;
-    Form *form = nullptr;
+    Form *form() const { return fixture.form(); }
+    testsupport::WindowFixture fixture;
 };
 
 void TestFrmAppMot::init()
 {
-    main = std::make_unique<MainWindow>();
-    main->show();
+    fixture.start();
 }
 
 void TestFrmAppMot::cleanup()
 {
-    if (form && form->isLoaded())
-        form->Unload();
-    form = nullptr;
-    testsupport::settle();
-    QCOMPARE(testsupport::visibleTopLevels(), QWidgetList{main.get()});
-    main.reset();
-    testsupport::settle();
-}
-
-void TestFrmAppMot::open()
-{
-    testsupport::choose(*main, QStringLiteral("mnuApparentMotionItem"));
-    form = main->form(QStringLiteral("frmAppMot"));
-    QVERIFY(form);
-    QVERIFY(form->isShown());
+    fixture.finish();
 }
 
 QString TestFrmAppMot::shown() const
@@ -125,7 +106,7 @@ void TestFrmAppMot::verifyTimes(int b, int f)
 
 void TestFrmAppMot::verifyFresh()
 {
-    QCOMPARE(form->Caption(), QStringLiteral("Apparent Motion"));
+    QCOMPARE(form()->Caption(), QStringLiteral("Apparent Motion"));
     QCOMPARE(label("lblDistApatValue")->Caption(), QStringLiteral("500"));
     verifyTimes(16, 1);
     QCOMPARE(hscDistApart()->Value(), 500);
@@ -134,7 +115,7 @@ void TestFrmAppMot::verifyFresh()
     QCOMPARE(picRight()->Left(), 3130.0);
     QCOMPARE(picLeft()->Top(), 480.0);
     QCOMPARE(picRight()->Top(), 480.0);
-    QCOMPARE(form->Left(), 0.0);
+    QCOMPARE(form()->Left(), 0.0);
     QCOMPARE(cmdStart()->Caption(), QStringLiteral("Start"));
     QVERIFY(!timStimDur()->Enabled());
     QVERIFY(!timISI()->Enabled());
@@ -144,10 +125,10 @@ void TestFrmAppMot::loadState()
 {
     open();
     verifyFresh();
-    QVERIFY(main->menuItem(QStringLiteral("mnuApparentMotionItem"))->Checked());
-    QVERIFY(form->isMdiChild());
-    QCOMPARE(form->ScaleWidth(), 5670.0);
-    QCOMPARE(form->ScaleHeight(), 3195.0);
+    QVERIFY(fixture.main().menuItem(QStringLiteral("mnuApparentMotionItem"))->Checked());
+    QVERIFY(form()->isMdiChild());
+    QCOMPARE(form()->ScaleWidth(), 5670.0);
+    QCOMPARE(form()->ScaleHeight(), 3195.0);
     QCOMPARE(label("lblDistApart")->Caption(), QStringLiteral("Distance Apart"));
     QCOMPARE(label("lblTimeBetween")->Caption(), QStringLiteral("Time Between"));
     QCOMPARE(label("lblTimeOn")->Caption(), QStringLiteral("Flash Duration"));
@@ -269,8 +250,8 @@ void TestFrmAppMot::flashesAlternateStrictly()
     for (int i = 0; i < 6; ++i) {
         flashes << nextFlash();
         // The window's Left is the flag naming the square due next.
-        QCOMPARE(form->Left(), flashes.last() == "L" ? -1.0 : 0.0);
-        QCOMPARE(testsupport::oleAt(form, leftCentre) == Red, flashes.last() == "L");
+        QCOMPARE(form()->Left(), flashes.last() == "L" ? -1.0 : 0.0);
+        QCOMPARE(testsupport::oleAt(form(), leftCentre) == Red, flashes.last() == "L");
     }
     QCOMPARE(flashes, QStringList({"L", "R", "L", "R", "L", "R"}));
 }
@@ -367,22 +348,22 @@ void TestFrmAppMot::closingWhileRunningStopsTimers()
     QPointer<Timer> isi = timISI();
     QPointer<PictureBox> square = picLeft();
     if (closeBox)
-        form->subWindow()->close();
+        form()->subWindow()->close();
     else
-        testsupport::choose(*main, QStringLiteral("mnuApparentMotionItem"));
-    QVERIFY(!form->isLoaded());
+        testsupport::choose(fixture.main(), QStringLiteral("mnuApparentMotionItem"));
+    QVERIFY(!form()->isLoaded());
     testsupport::settle();
     QVERIFY(!stim && !isi && !square);
     // Long enough for several cycles: no tick may reach the deleted squares.
     QTest::qWait(60);
-    QVERIFY(!form->isLoaded());
+    QVERIFY(!form()->isLoaded());
 
-    auto *item = main->menuItem(QStringLiteral("mnuApparentMotionItem"));
+    auto *item = fixture.main().menuItem(QStringLiteral("mnuApparentMotionItem"));
     QCOMPARE(item->Checked(), closeBox);
     if (closeBox) {
         // The stale mark is cleared by one choice that opens nothing.
-        testsupport::choose(*main, QStringLiteral("mnuApparentMotionItem"));
-        QVERIFY(!form->isLoaded());
+        testsupport::choose(fixture.main(), QStringLiteral("mnuApparentMotionItem"));
+        QVERIFY(!form()->isLoaded());
         QVERIFY(!item->Checked());
     }
     open();

@@ -5,10 +5,8 @@
 
 #include "support/testsupport.h"
 
-#include <memory>
 
 using namespace forms;
-using testsupport::child;
 
 class TestFrmBallistic : public QObject
 {
@@ -27,48 +25,30 @@ private slots:
     void closingWhileRunningStopsTimer();
 
 private:
-    void open();
+    void open() { fixture.open(QStringLiteral("mnuBallisticItem"), QStringLiteral("frmBallistic")); }
     void clickStart() { QTest::mouseClick(cmdStart()->button(), Qt::LeftButton); }
     QString shown() const;
     void verifyIdle();
 
-    template <typename T>
-    T *c(const char *name) const { return child<T>(form, QString::fromLatin1(name)); }
-    PictureBox *picLeft() const { return c<PictureBox>("picLeft"); }
-    PictureBox *picRight() const { return c<PictureBox>("picRight"); }
-    Label *lblDuration() const { return c<Label>("lblDuration"); }
-    ScrollBar *hscStimDur() const { return c<ScrollBar>("hscStimDur"); }
-    CommandButton *cmdStart() const { return c<CommandButton>("cmdStart"); }
-    Timer *timStimDur() const { return c<Timer>("timStimDur"); }
+    PictureBox *picLeft() const { return fixture.control<PictureBox>("picLeft"); }
+    PictureBox *picRight() const { return fixture.control<PictureBox>("picRight"); }
+    Label *lblDuration() const { return fixture.control<Label>("lblDuration"); }
+    ScrollBar *hscStimDur() const { return fixture.control<ScrollBar>("hscStimDur"); }
+    CommandButton *cmdStart() const { return fixture.control<CommandButton>("cmdStart"); }
+    Timer *timStimDur() const { return fixture.control<Timer>("timStimDur"); }
 
-    std::unique_ptr<MainWindow> main;
-    Form *form = nullptr;
+    Form *form() const { return fixture.form(); }
+    testsupport::WindowFixture fixture;
 };
 
 void TestFrmBallistic::init()
 {
-    main = std::make_unique<MainWindow>();
-    main->show();
+    fixture.start();
 }
 
 void TestFrmBallistic::cleanup()
 {
-    Random::clearScript();
-    if (form && form->isLoaded())
-        form->Unload();
-    form = nullptr;
-    testsupport::settle();
-    QCOMPARE(testsupport::visibleTopLevels(), QWidgetList{main.get()});
-    main.reset();
-    testsupport::settle();
-}
-
-void TestFrmBallistic::open()
-{
-    testsupport::choose(*main, QStringLiteral("mnuBallisticItem"));
-    form = main->form(QStringLiteral("frmBallistic"));
-    QVERIFY(form);
-    QVERIFY(form->isShown());
+    fixture.finish();
 }
 
 QString TestFrmBallistic::shown() const
@@ -90,10 +70,10 @@ void TestFrmBallistic::loadState()
 {
     open();
     verifyIdle();
-    QCOMPARE(form->Caption(), QStringLiteral("Ballistic Saccades"));
-    QVERIFY(form->isMdiChild());
-    QCOMPARE(form->ScaleWidth(), 5745.0);
-    QCOMPARE(form->ScaleHeight(), 2505.0);
+    QCOMPARE(form()->Caption(), QStringLiteral("Ballistic Saccades"));
+    QVERIFY(form()->isMdiChild());
+    QCOMPARE(form()->ScaleWidth(), 5745.0);
+    QCOMPARE(form()->ScaleHeight(), 2505.0);
     QCOMPARE(lblDuration()->Caption(), QStringLiteral("Short Stimuls Duration"));
     QCOMPARE(hscStimDur()->Value(), 100);
     QCOMPARE(hscStimDur()->Min(), 50);
@@ -101,9 +81,9 @@ void TestFrmBallistic::loadState()
     QCOMPARE(picLeft()->BackColor(), OleColor(0x0000C0));
     QCOMPARE(picRight()->BackColor(), OleColor(0x0000C0));
     // A plain command: choosing it again keeps the one open window.
-    testsupport::choose(*main, QStringLiteral("mnuBallisticItem"));
-    QVERIFY(form->isShown());
-    QVERIFY(!main->menuItem(QStringLiteral("mnuBallisticItem"))->Checked());
+    testsupport::choose(fixture.main(), QStringLiteral("mnuBallisticItem"));
+    QVERIFY(form()->isShown());
+    QVERIFY(!fixture.main().menuItem(QStringLiteral("mnuBallisticItem"))->Checked());
 }
 
 void TestFrmBallistic::sequenceFollowsDraws_data()
@@ -211,8 +191,8 @@ void TestFrmBallistic::closingWhileRunningStopsTimer()
     clickStart();
     QPointer<Timer> timer = timStimDur();
     QPointer<PictureBox> square = picRight();
-    form->subWindow()->close();
-    QVERIFY(!form->isLoaded());
+    form()->subWindow()->close();
+    QVERIFY(!form()->isLoaded());
     testsupport::settle();
     QVERIFY(!timer && !square);
     QTest::qWait(20);

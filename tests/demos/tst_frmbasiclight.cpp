@@ -5,10 +5,8 @@
 #include "support/testsupport.h"
 
 #include <cmath>
-#include <memory>
 
 using namespace forms;
-using testsupport::child;
 
 namespace {
 constexpr double BoxHeight = 3135; // picLight's outer size, the wave's extents
@@ -74,38 +72,26 @@ private slots:
     void reopeningStartsAfresh();
 
 private:
-    template <typename T>
-    T *c(const char *name) const { return child<T>(form, QString::fromLatin1(name)); }
-    PictureBox *picLight() const { return c<PictureBox>("picLight"); }
-    PictureBox *picShowColor() const { return c<PictureBox>("picShowColor"); }
-    ScrollBar *hscFreq() const { return c<ScrollBar>("hscFreq"); }
-    ScrollBar *vscAmp() const { return c<ScrollBar>("vscAmp"); }
-    Label *lblWavelength() const { return c<Label>("lblWavelength"); }
+    PictureBox *picLight() const { return fixture.control<PictureBox>("picLight"); }
+    PictureBox *picShowColor() const { return fixture.control<PictureBox>("picShowColor"); }
+    ScrollBar *hscFreq() const { return fixture.control<ScrollBar>("hscFreq"); }
+    ScrollBar *vscAmp() const { return fixture.control<ScrollBar>("vscAmp"); }
+    Label *lblWavelength() const { return fixture.control<Label>("lblWavelength"); }
     void verifyShowing(int r, int g, int b);
 
-    std::unique_ptr<MainWindow> main;
-    Form *form = nullptr;
+    Form *form() const { return fixture.form(); }
+    testsupport::WindowFixture fixture;
 };
 
 void TestFrmBasicLight::init()
 {
-    main = std::make_unique<MainWindow>();
-    main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main.get()));
-    testsupport::choose(*main, QStringLiteral("mnuLightItem"));
-    form = main->form(QStringLiteral("frmBasicLight"));
-    QVERIFY(form && form->isShown());
+    fixture.start();
+    fixture.open(QStringLiteral("mnuLightItem"), QStringLiteral("frmBasicLight"));
 }
 
 void TestFrmBasicLight::cleanup()
 {
-    if (form && form->isLoaded())
-        form->Unload();
-    form = nullptr;
-    testsupport::settle();
-    QCOMPARE(testsupport::visibleTopLevels(), QWidgetList{main.get()});
-    main.reset();
-    testsupport::settle();
+    fixture.finish();
 }
 
 // The light's colour is the wave's pen and the patch, and shows on screen.
@@ -119,14 +105,14 @@ void TestFrmBasicLight::verifyShowing(int r, int g, int b)
 
 void TestFrmBasicLight::opensBlueWithThirtyCycles()
 {
-    QCOMPARE(form->Caption(), QStringLiteral("Basics of Light"));
-    QVERIFY(form->isMdiChild());
-    QVERIFY(main->menuItem(QStringLiteral("mnuLightItem"))->Checked());
-    QCOMPARE(form->size(), QSize(489, 343)); // 7335 x 5145 twips
+    QCOMPARE(form()->Caption(), QStringLiteral("Basics of Light"));
+    QVERIFY(form()->isMdiChild());
+    QVERIFY(fixture.main().menuItem(QStringLiteral("mnuLightItem"))->Checked());
+    QCOMPARE(form()->size(), QSize(489, 343)); // 7335 x 5145 twips
     QCOMPARE(hscFreq()->Value(), 460);
     QCOMPARE(vscAmp()->Value(), 25);
     QCOMPARE(lblWavelength()->Caption(), QStringLiteral("460 nm"));
-    QCOMPARE(c<Label>("lblWaveTitle")->Caption(), QStringLiteral("Wavelength"));
+    QCOMPARE(fixture.control<Label>("lblWaveTitle")->Caption(), QStringLiteral("Wavelength"));
     verifyShowing(0, 0, 255);
     const WaveShape wave = shapeOf(picLight()->image(), RGB(0, 0, 255), 1425);
     QCOMPARE(wave.downBulges, 30);
@@ -263,10 +249,10 @@ void TestFrmBasicLight::reopeningStartsAfresh()
 {
     hscFreq()->setValue(700);
     vscAmp()->setValue(3);
-    testsupport::choose(*main, QStringLiteral("mnuLightItem"));
-    QVERIFY(!form->isLoaded());
-    testsupport::choose(*main, QStringLiteral("mnuLightItem"));
-    QVERIFY(form->isShown());
+    testsupport::choose(fixture.main(), QStringLiteral("mnuLightItem"));
+    QVERIFY(!form()->isLoaded());
+    testsupport::choose(fixture.main(), QStringLiteral("mnuLightItem"));
+    QVERIFY(form()->isShown());
     QCOMPARE(lblWavelength()->Caption(), QStringLiteral("460 nm"));
     verifyShowing(0, 0, 255);
     QCOMPARE(shapeOf(picLight()->image(), RGB(0, 0, 255), 1425).downBulges, 30);

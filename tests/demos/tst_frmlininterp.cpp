@@ -4,10 +4,8 @@
 
 #include "support/testsupport.h"
 
-#include <memory>
 
 using namespace forms;
-using testsupport::child;
 
 namespace {
 const QString NotANumberText = QStringLiteral("You need to enter only numerical values in all of the text boxes.");
@@ -39,9 +37,10 @@ private slots:
     void reopeningStartsAfresh();
 
 private:
-    TextBox *box(const QString &name) const { return child<TextBox>(form, name); }
-    Label *lblThresh() const { return child<Label>(form, QStringLiteral("lblThresh")); }
-    CommandButton *cmdCalc() const { return child<CommandButton>(form, QStringLiteral("cmdCalc")); }
+    TextBox *box(const QString &name) const { return fixture.control<TextBox>(name); }
+    Label *lblThresh() const { return fixture.control<Label>(QStringLiteral("lblThresh")); }
+    Label *label(const QString &name) const { return fixture.control<Label>(name); }
+    CommandButton *cmdCalc() const { return fixture.control<CommandButton>(QStringLiteral("cmdCalc")); }
     // Clicks into a box, replaces its text by typing, as a student does.
     void type(const QString &name, const QString &text);
     // Fills the five boxes in tab order: threshold %, lower %, upper value,
@@ -49,30 +48,23 @@ private:
     void fill(const QString &tp, const QString &lp, const QString &up, const QString &lv, const QString &uv);
     void clickCalculate() { QTest::mouseClick(cmdCalc()->button(), Qt::LeftButton); }
 
-    std::unique_ptr<MainWindow> main;
-    Form *form = nullptr;
+    Form *form() const { return fixture.form(); }
+    testsupport::WindowFixture fixture;
 };
 
 void TestFrmLinInterp::init()
 {
-    main = std::make_unique<MainWindow>();
-    main->show();
-    main->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(main.get()));
-    testsupport::choose(*main, QStringLiteral("mnuLinInterpItem"));
-    form = main->form(QStringLiteral("frmLinInterp"));
-    QVERIFY(form && form->isShown());
+    fixture.start();
+    // Typing and leaving boxes need the keyboard focus, so the main window
+    // must be active, not just on screen.
+    fixture.main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&fixture.main()));
+    fixture.open(QStringLiteral("mnuLinInterpItem"), QStringLiteral("frmLinInterp"));
 }
 
 void TestFrmLinInterp::cleanup()
 {
-    if (form && form->isLoaded())
-        form->Unload();
-    form = nullptr;
-    testsupport::settle();
-    QCOMPARE(testsupport::visibleTopLevels(), QWidgetList{main.get()});
-    main.reset();
-    testsupport::settle();
+    fixture.finish();
 }
 
 void TestFrmLinInterp::type(const QString &name, const QString &text)
@@ -98,11 +90,11 @@ void TestFrmLinInterp::fill(const QString &tp, const QString &lp, const QString 
 
 void TestFrmLinInterp::opensWithPlaceholders()
 {
-    QCOMPARE(form->Caption(), QStringLiteral("Psychophysical Linear Interpolater"));
-    QVERIFY(form->isMdiChild());
-    QVERIFY(main->menuItem(QStringLiteral("mnuLinInterpItem"))->Checked());
-    QCOMPARE(form->size(), QSize(422, 213)); // 6330 x 3195 twips
-    QCOMPARE(form->BackColor(), OleColor(0xFFFFFF));
+    QCOMPARE(form()->Caption(), QStringLiteral("Psychophysical Linear Interpolater"));
+    QVERIFY(form()->isMdiChild());
+    QVERIFY(fixture.main().menuItem(QStringLiteral("mnuLinInterpItem"))->Checked());
+    QCOMPARE(form()->size(), QSize(422, 213)); // 6330 x 3195 twips
+    QCOMPARE(form()->BackColor(), OleColor(0xFFFFFF));
     const QMap<QString, QString> placeholders = {
         {"txtThreshPercent", "Threshold %"}, {"txtLowerPersentage", "Lower %"}, {"txtUpperPercent", "Upper %"},
         {"txtLowerVal", "Lower Value"},      {"txtUpperVal", "Upper Value"},
@@ -113,8 +105,8 @@ void TestFrmLinInterp::opensWithPlaceholders()
     }
     QCOMPARE(box("txtThreshPercent")->ToolTipText(), QStringLiteral("Enter the percentage for your threshold."));
     QCOMPARE(lblThresh()->Caption(), QStringLiteral("Threshold"));
-    QCOMPARE(child<Label>(form, "lblLowerPercent")->Caption(), QStringLiteral("Lower%"));
-    QCOMPARE(child<Label>(form, "lblLowerVal(1)")->Caption(), QStringLiteral("LowerValue"));
+    QCOMPARE(label("lblLowerPercent")->Caption(), QStringLiteral("Lower%"));
+    QCOMPARE(label("lblLowerVal(1)")->Caption(), QStringLiteral("LowerValue"));
     QCOMPARE(cmdCalc()->Caption(), QStringLiteral("Calculate"));
 }
 
@@ -288,8 +280,8 @@ void TestFrmLinInterp::orderChecksOnLeavingABox()
 void TestFrmLinInterp::mirrorsFollowTyping()
 {
     testsupport::MessageRecorder messages;
-    auto *lowerPercent = child<Label>(form, "lblLowerPercent");
-    auto *lowerValue = child<Label>(form, "lblLowerVal(1)");
+    auto *lowerPercent = label("lblLowerPercent");
+    auto *lowerValue = label("lblLowerVal(1)");
     QStringList seen;
     connect(box("txtLowerPersentage"), &TextBox::Change, this, [&] { seen << lowerPercent->Caption(); });
     type(QStringLiteral("txtLowerPersentage"), QStringLiteral("62.5"));
@@ -312,10 +304,10 @@ void TestFrmLinInterp::reopeningStartsAfresh()
          QStringLiteral("20"));
     clickCalculate();
     QCOMPARE(lblThresh()->Caption(), QStringLiteral("15"));
-    testsupport::choose(*main, QStringLiteral("mnuLinInterpItem"));
-    QVERIFY(!form->isLoaded());
-    testsupport::choose(*main, QStringLiteral("mnuLinInterpItem"));
-    QVERIFY(form->isShown());
+    testsupport::choose(fixture.main(), QStringLiteral("mnuLinInterpItem"));
+    QVERIFY(!form()->isLoaded());
+    testsupport::choose(fixture.main(), QStringLiteral("mnuLinInterpItem"));
+    QVERIFY(form()->isShown());
     QCOMPARE(lblThresh()->Caption(), QStringLiteral("Threshold"));
     QVERIFY(lblThresh()->ForeColor() != RGB(255, 0, 0));
     QCOMPARE(box("txtLowerVal")->Text(), QStringLiteral("Lower Value"));

@@ -11,7 +11,6 @@
 #include <cmath>
 
 using namespace forms;
-using testsupport::child;
 
 namespace {
 
@@ -77,42 +76,34 @@ private slots:
     void closingWhileRunningStopsTheTimer();
 
 private:
-    template <typename T>
-    T *c(const QString &name) const { return child<T>(form, name); }
-    PictureBox *picDepth() const { return c<PictureBox>("picDepth"); }
-    CommandButton *cmdStart() const { return c<CommandButton>("cmdStart"); }
-    OptionButton *opt(int i) const { return c<OptionButton>(QStringLiteral("optAnaglyph(%1)").arg(i)); }
-    Timer *timer() const { return c<Timer>("Timer1"); }
+    PictureBox *picDepth() const { return fixture.control<PictureBox>("picDepth"); }
+    CommandButton *cmdStart() const { return fixture.control<CommandButton>("cmdStart"); }
+    OptionButton *opt(int i) const { return fixture.control<OptionButton>(QStringLiteral("optAnaglyph(%1)").arg(i)); }
+    Timer *timer() const { return fixture.control<Timer>("Timer1"); }
     void clickStart() { QTest::mouseClick(cmdStart()->button(), Qt::LeftButton); }
     // Sets the disparity and lets the chosen mode redraw with it.
     void showAt(double d, int mode);
     // Every row of the drawing checked against the object at disparity d.
     QString drawingMismatch(double d, bool anaglyph) const;
 
-    std::unique_ptr<MainWindow> main;
-    Form *form = nullptr;
+    Form *form() const { return fixture.form(); }
+    testsupport::WindowFixture fixture;
 };
 
 void TestFrmMotionInDepth::init()
 {
-    main = std::make_unique<MainWindow>();
-    main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main.get()));
-    testsupport::choose(*main, "mnuMotioninDepthitem");
-    form = main->form("frmMotionInDepth");
-    QVERIFY(form && form->isShown());
+    fixture.start();
+    fixture.open(QStringLiteral("mnuMotioninDepthitem"), QStringLiteral("frmMotionInDepth"));
 }
 
 void TestFrmMotionInDepth::cleanup()
 {
-    main.reset();
-    testsupport::settle();
-    QVERIFY(testsupport::visibleTopLevels().isEmpty());
+    fixture.finish();
 }
 
 void TestFrmMotionInDepth::showAt(double d, int mode)
 {
-    form->setTag(CStr(d));
+    form()->setTag(CStr(d));
     // Clicking the selected mode redraws too.
     QTest::mouseClick(opt(mode)->button(), Qt::LeftButton);
     QVERIFY(opt(mode)->Value());
@@ -164,13 +155,13 @@ QString TestFrmMotionInDepth::drawingMismatch(double d, bool anaglyph) const
 
 void TestFrmMotionInDepth::loadFillsTheScreen()
 {
-    QCOMPARE(form->windowTitle(), QStringLiteral("Motion In Depth"));
-    QVERIFY(!form->isMdiChild());
-    QVERIFY(!form->windowIcon().isNull());
-    const QSize screen = form->screen()->size();
-    QCOMPARE(form->size(), screen);
-    QCOMPARE(form->minimumSize(), form->maximumSize()); // a fixed border
-    QCOMPARE(form->ScaleWidth(), screen.width() * 15.0);
+    QCOMPARE(form()->windowTitle(), QStringLiteral("Motion In Depth"));
+    QVERIFY(!form()->isMdiChild());
+    QVERIFY(!form()->windowIcon().isNull());
+    const QSize screen = form()->screen()->size();
+    QCOMPARE(form()->size(), screen);
+    QCOMPARE(form()->minimumSize(), form()->maximumSize()); // a fixed border
+    QCOMPARE(form()->ScaleWidth(), screen.width() * 15.0);
 
     QCOMPARE(picDepth()->Left(), 0.0);
     QCOMPARE(picDepth()->Top(), 0.0);
@@ -190,13 +181,13 @@ void TestFrmMotionInDepth::loadFillsTheScreen()
         QCOMPARE(opt(i)->BackColor(), OleColor(0x808080));
         QCOMPARE(opt(i)->ForeColor(), OleColor(0xFFFFFF));
     }
-    QVERIFY(form->rect().contains(cmdStart()->geometry()));
+    QVERIFY(form()->rect().contains(cmdStart()->geometry()));
 
     QCOMPARE(cmdStart()->Caption(), QStringLiteral("Start"));
     QCOMPARE(opt(0)->Caption(), QStringLiteral("Stereo Pairs"));
     QCOMPARE(opt(1)->Caption(), QStringLiteral("Anaglyph"));
     QVERIFY(opt(0)->Value() && !opt(1)->Value());
-    QCOMPARE(form->Tag(), QStringLiteral("0"));
+    QCOMPARE(form()->Tag(), QStringLiteral("0"));
     QCOMPARE(picDepth()->Tag(), QStringLiteral("True"));
     QCOMPARE(timer()->Interval(), 100);
     QVERIFY(!timer()->Enabled());
@@ -271,10 +262,10 @@ void TestFrmMotionInDepth::sweepTurnsBeyond20Pixels()
     // One pixel (15 twips) per tick: 0, 15, ..., 300, 315, 300, ...,
     // -315, -300, ...; a full cycle takes 84 ticks.
     clickStart();
-    QList<double> values{CDbl(form->Tag())};
+    QList<double> values{CDbl(form()->Tag())};
     for (int i = 0; i < 200; ++i) {
         timer()->fire();
-        values << CDbl(form->Tag());
+        values << CDbl(form()->Tag());
     }
     QCOMPARE(values.mid(19, 4), QList<double>({285, 300, 315, 300}));
     for (int i = 1; i < values.size(); ++i)
@@ -296,14 +287,14 @@ void TestFrmMotionInDepth::stopModeChangeAndRestart()
     QVERIFY(timer()->Enabled());
     for (int i = 0; i < 25; ++i)
         timer()->fire(); // up to 315, then back down to 255
-    QCOMPARE(form->Tag(), QStringLiteral("255"));
+    QCOMPARE(form()->Tag(), QStringLiteral("255"));
     QCOMPARE(picDepth()->Tag(), QStringLiteral("False"));
 
     clickStart();
     QCOMPARE(cmdStart()->Caption(), QStringLiteral("Start"));
     QVERIFY(!timer()->Enabled());
     timer()->fire(); // a stopped timer takes no ticks
-    QCOMPARE(form->Tag(), QStringLiteral("255"));
+    QCOMPARE(form()->Tag(), QStringLiteral("255"));
 
     // A mode change redraws at the stopped disparity, running or not.
     QTest::mouseClick(opt(1)->button(), Qt::LeftButton);
@@ -311,7 +302,7 @@ void TestFrmMotionInDepth::stopModeChangeAndRestart()
 
     clickStart();
     timer()->fire();
-    QCOMPARE(form->Tag(), QStringLiteral("240")); // still on its way down
+    QCOMPARE(form()->Tag(), QStringLiteral("240")); // still on its way down
     QCOMPARE(drawingMismatch(240, true), QString());
     QTest::mouseClick(opt(0)->button(), Qt::LeftButton);
     QCOMPARE(drawingMismatch(240, false), QString());
@@ -324,8 +315,8 @@ void TestFrmMotionInDepth::closingWhileRunningStopsTheTimer()
     QPointer<Timer> sweep = timer();
     QPointer<PictureBox> picture = picDepth();
     QVERIFY(sweep->isRunning());
-    form->close();
-    QVERIFY(!form->isLoaded());
+    form()->close();
+    QVERIFY(!form()->isLoaded());
     QVERIFY(!sweep->isRunning());
     sweep->fire(); // a late tick goes nowhere
     QTest::qWait(250); // real ticks would have come by now
@@ -333,8 +324,8 @@ void TestFrmMotionInDepth::closingWhileRunningStopsTheTimer()
     QVERIFY(sweep.isNull() && picture.isNull());
 
     // Opened again, it starts afresh.
-    testsupport::choose(*main, "mnuMotioninDepthitem");
-    QCOMPARE(form->Tag(), QStringLiteral("0"));
+    testsupport::choose(fixture.main(), "mnuMotioninDepthitem");
+    QCOMPARE(form()->Tag(), QStringLiteral("0"));
     QCOMPARE(picDepth()->Tag(), QStringLiteral("True"));
     QCOMPARE(cmdStart()->Caption(), QStringLiteral("Start"));
     QVERIFY(!timer()->Enabled());

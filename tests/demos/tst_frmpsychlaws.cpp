@@ -5,10 +5,8 @@
 #include "support/testsupport.h"
 
 #include <cmath>
-#include <memory>
 
 using namespace forms;
-using testsupport::child;
 
 namespace {
 // The curves are laid out on picGraph's outer size, spread over the area
@@ -76,51 +74,40 @@ private slots:
     void reopeningStartsAfresh();
 
 private:
-    template <typename T>
-    T *c(const QString &name) const { return child<T>(form, name); }
-    CheckBox *chkLaws(int i) const { return c<CheckBox>(QStringLiteral("chkLaws(%1)").arg(i)); }
-    CheckBox *chkB(int i) const { return c<CheckBox>(QStringLiteral("chkB(%1)").arg(i)); }
-    ScrollBar *hscB(int i) const { return c<ScrollBar>(QStringLiteral("hscB(%1)").arg(i)); }
-    Label *lblBRange(int i) const { return c<Label>(QStringLiteral("lblBRange(%1)").arg(i)); }
-    ScrollBar *hscK() const { return c<ScrollBar>(QStringLiteral("hscK")); }
-    PictureBox *picGraph() const { return c<PictureBox>(QStringLiteral("picGraph")); }
+    CheckBox *chkLaws(int i) const { return fixture.control<CheckBox>(QStringLiteral("chkLaws(%1)").arg(i)); }
+    CheckBox *chkB(int i) const { return fixture.control<CheckBox>(QStringLiteral("chkB(%1)").arg(i)); }
+    ScrollBar *hscB(int i) const { return fixture.control<ScrollBar>(QStringLiteral("hscB(%1)").arg(i)); }
+    Label *lblBRange(int i) const { return fixture.control<Label>(QStringLiteral("lblBRange(%1)").arg(i)); }
+    ScrollBar *hscK() const { return fixture.control<ScrollBar>(QStringLiteral("hscK")); }
+    PictureBox *picGraph() const { return fixture.control<PictureBox>(QStringLiteral("picGraph")); }
+    TextBox *txtSensation() const { return fixture.control<TextBox>(QStringLiteral("txtSensation")); }
     void click(CheckBox *box) { QTest::mouseClick(box->box(), Qt::LeftButton); }
     bool powerRowsVisible(int i) const
     {
         return chkB(i)->Visible() && hscB(i)->Visible() && lblBRange(i)->Visible();
     }
 
-    std::unique_ptr<MainWindow> main;
-    Form *form = nullptr;
+    Form *form() const { return fixture.form(); }
+    testsupport::WindowFixture fixture;
 };
 
 void TestFrmPsychLaws::init()
 {
-    main = std::make_unique<MainWindow>();
-    main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main.get()));
-    testsupport::choose(*main, QStringLiteral("mnuPsychLawsItem"));
-    form = main->form(QStringLiteral("frmPsychLaws"));
-    QVERIFY(form && form->isShown());
+    fixture.start();
+    fixture.open(QStringLiteral("mnuPsychLawsItem"), QStringLiteral("frmPsychLaws"));
 }
 
 void TestFrmPsychLaws::cleanup()
 {
-    if (form && form->isLoaded())
-        form->Unload();
-    form = nullptr;
-    testsupport::settle();
-    QCOMPARE(testsupport::visibleTopLevels(), QWidgetList{main.get()});
-    main.reset();
-    testsupport::settle();
+    fixture.finish();
 }
 
 void TestFrmPsychLaws::opensWithEmptyGraph()
 {
-    QCOMPARE(form->Caption(), QStringLiteral("Psychophysical Laws"));
-    QVERIFY(form->isMdiChild());
-    QVERIFY(main->menuItem(QStringLiteral("mnuPsychLawsItem"))->Checked());
-    QCOMPARE(form->size(), QSize(725, 506)); // 10875 x 7590 twips
+    QCOMPARE(form()->Caption(), QStringLiteral("Psychophysical Laws"));
+    QVERIFY(form()->isMdiChild());
+    QVERIFY(fixture.main().menuItem(QStringLiteral("mnuPsychLawsItem"))->Checked());
+    QCOMPARE(form()->size(), QSize(725, 506)); // 10875 x 7590 twips
     QCOMPARE(chkLaws(0)->Caption(), QStringLiteral("Fechner's Law"));
     QCOMPARE(chkLaws(1)->Caption(), QStringLiteral("Steven's Power Law"));
     for (int i = 0; i < 2; ++i)
@@ -131,7 +118,7 @@ void TestFrmPsychLaws::opensWithEmptyGraph()
         QCOMPARE(hscB(i)->Value(), 2);
         QCOMPARE(chkB(i)->Caption(), QStringLiteral("b - %1").arg(i + 1));
     }
-    QCOMPARE(c<TextBox>(QStringLiteral("txtSensation"))->Text(),
+    QCOMPARE(txtSensation()->Text(),
              QStringLiteral("S\r\ne\r\nn\r\ns\r\na\r\nt\r\ni\r\no\r\nn\r\n"));
     QCOMPARE(picGraph()->DrawWidth(), 2);
     const QImage graph = picGraph()->image();
@@ -303,7 +290,7 @@ void TestFrmPsychLaws::typingIntoTheAxisCaptionChangesNothingElse()
 {
     // The caption is an ordinary text box: whatever is typed there stays
     // text and the graph goes on working.
-    auto *caption = c<TextBox>(QStringLiteral("txtSensation"));
+    auto *caption = txtSensation();
     for (const QString &text : {QStringLiteral("1e400"), QStringLiteral("-"), QString(1000, QLatin1Char('x'))}) {
         QTest::keyClicks(caption->editor(), text);
         QVERIFY(caption->Text().contains(text));
@@ -317,11 +304,11 @@ void TestFrmPsychLaws::reopeningStartsAfresh()
     hscK()->setValue(50);
     click(chkLaws(0));
     click(chkLaws(1));
-    testsupport::choose(*main, QStringLiteral("mnuPsychLawsItem"));
-    QVERIFY(!form->isLoaded());
-    QVERIFY(!main->menuItem(QStringLiteral("mnuPsychLawsItem"))->Checked());
-    testsupport::choose(*main, QStringLiteral("mnuPsychLawsItem"));
-    QVERIFY(form->isShown());
+    testsupport::choose(fixture.main(), QStringLiteral("mnuPsychLawsItem"));
+    QVERIFY(!form()->isLoaded());
+    QVERIFY(!fixture.main().menuItem(QStringLiteral("mnuPsychLawsItem"))->Checked());
+    testsupport::choose(fixture.main(), QStringLiteral("mnuPsychLawsItem"));
+    QVERIFY(form()->isShown());
     QCOMPARE(hscK()->Value(), 1);
     QCOMPARE(chkLaws(0)->Value(), 0);
     QVERIFY(!powerRowsVisible(0));

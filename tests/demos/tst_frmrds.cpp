@@ -9,7 +9,6 @@
 #include <QPointer>
 
 using namespace forms;
-using testsupport::child;
 
 namespace {
 
@@ -108,38 +107,31 @@ private slots:
     void closingWhileSweepingStopsTheTimer();
 
 private:
-    template <typename T>
-    T *c(const QString &name) const { return child<T>(form, name); }
-    PictureBox *picBothEyes() const { return c<PictureBox>("picBothEyes"); }
-    PictureBox *picLeftEye() const { return c<PictureBox>("picLeftEye"); }
-    PictureBox *picRightEye() const { return c<PictureBox>("picRightEye"); }
-    OptionButton *opt(int i) const { return c<OptionButton>(QStringLiteral("optAnaglyph(%1)").arg(i)); }
-    ScrollBar *hscDisp() const { return c<ScrollBar>("hscDisp"); }
-    CommandButton *cmdContinuous() const { return c<CommandButton>("cmdContinuous"); }
-    Timer *timer() const { return c<Timer>("Timer1"); }
+    PictureBox *picBothEyes() const { return fixture.control<PictureBox>("picBothEyes"); }
+    PictureBox *picLeftEye() const { return fixture.control<PictureBox>("picLeftEye"); }
+    PictureBox *picRightEye() const { return fixture.control<PictureBox>("picRightEye"); }
+    OptionButton *opt(int i) const { return fixture.control<OptionButton>(QStringLiteral("optAnaglyph(%1)").arg(i)); }
+    ScrollBar *hscDisp() const { return fixture.control<ScrollBar>("hscDisp"); }
+    CommandButton *cmdContinuous() const { return fixture.control<CommandButton>("cmdContinuous"); }
+    Timer *timer() const { return fixture.control<Timer>("Timer1"); }
     void clickContinuous() { QTest::mouseClick(cmdContinuous()->button(), Qt::LeftButton); }
     QString displayMismatch(int d, bool anaglyph) const;
 
-    std::unique_ptr<MainWindow> main;
-    Form *form = nullptr;
+    Form *form() const { return fixture.form(); }
+    testsupport::WindowFixture fixture;
 };
 
 void TestFrmRDS::init()
 {
-    main = std::make_unique<MainWindow>();
-    main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main.get()));
-    testsupport::choose(*main, "mnuRDSitem");
-    form = main->form("frmRDS");
-    QVERIFY(form && form->isShown());
+    fixture.start();
+    fixture.open(QStringLiteral("mnuRDSitem"), QStringLiteral("frmRDS"));
 }
 
 void TestFrmRDS::cleanup()
 {
+    // A test that hides the data folders may have failed before it showed them again.
     setInstalledDataFolders(true);
-    main.reset();
-    testsupport::settle();
-    QVERIFY(testsupport::visibleTopLevels().isEmpty());
+    fixture.finish();
 }
 
 QString TestFrmRDS::displayMismatch(int d, bool anaglyph) const
@@ -151,12 +143,12 @@ QString TestFrmRDS::displayMismatch(int d, bool anaglyph) const
 
 void TestFrmRDS::loadLaysOutTheWindow()
 {
-    QCOMPARE(form->windowTitle(), QStringLiteral("Random Dot Stereogram"));
-    QVERIFY(!form->isMdiChild());
+    QCOMPARE(form()->windowTitle(), QStringLiteral("Random Dot Stereogram"));
+    QVERIFY(!form()->isMdiChild());
     // 800 x 600 pixels. The size is set at load, before the window has a
     // frame, so it is the inside that measures 800 x 600.
-    QCOMPARE(form->ScaleWidth(), 12000.0);
-    QCOMPARE(form->ScaleHeight(), 9000.0);
+    QCOMPARE(form()->ScaleWidth(), 12000.0);
+    QCOMPARE(form()->ScaleHeight(), 9000.0);
     // Left, top, width, height of every visible control after load.
     const QList<QPair<QString, QList<double>>> layout = {
         {"picBothEyes", {0, 0, 12000, 7650}},
@@ -166,13 +158,13 @@ void TestFrmRDS::loadLaysOutTheWindow()
         {"cmdContinuous", {7240, 8100, 1215, 255}},
     };
     for (const auto &[name, geometry] : layout) {
-        auto *control = c<Control>(name);
+        auto *control = fixture.control<Control>(name);
         QVERIFY2(control, qPrintable(name));
         QCOMPARE(QList<double>({control->Left(), control->Top(), control->Width(), control->Height()}), geometry);
         QVERIFY2(control->isVisible(), qPrintable(name));
     }
     for (const char *hidden : {"picLeftEye", "picRightEye", "picDisp"})
-        QVERIFY(!c<Control>(hidden)->Visible());
+        QVERIFY(!fixture.control<Control>(hidden)->Visible());
     // The target square, kept as text.
     QCOMPARE(picBothEyes()->Tag(), QStringLiteral("1500"));
     QCOMPARE(hscDisp()->Tag(), QStringLiteral("1530"));
@@ -461,8 +453,8 @@ void TestFrmRDS::closingWhileSweepingStopsTheTimer()
     QPointer<Timer> sweep = timer();
     QPointer<PictureBox> display = picBothEyes();
     QVERIFY(sweep->isRunning());
-    form->close();
-    QVERIFY(!form->isLoaded());
+    form()->close();
+    QVERIFY(!form()->isLoaded());
     QVERIFY(!sweep->isRunning());
     sweep->fire(); // a late tick goes nowhere
     QTest::qWait(40); // real ticks would have come by now
@@ -470,7 +462,7 @@ void TestFrmRDS::closingWhileSweepingStopsTheTimer()
     QVERIFY(sweep.isNull() && display.isNull());
 
     // Opened again, it starts afresh.
-    testsupport::choose(*main, "mnuRDSitem");
+    testsupport::choose(fixture.main(), "mnuRDSitem");
     QCOMPARE(hscDisp()->Value(), 0);
     QCOMPARE(cmdContinuous()->Caption(), QStringLiteral("Continuous"));
     QVERIFY(!timer()->Enabled());

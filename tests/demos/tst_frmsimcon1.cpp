@@ -4,10 +4,8 @@
 
 #include "support/testsupport.h"
 
-#include <memory>
 
 using namespace forms;
-using testsupport::child;
 
 namespace {
 OleColor grey(int level) { return RGB(level, level, level); }
@@ -34,48 +32,30 @@ private slots:
     void reopeningStartsAfresh();
 
 private:
-    void choose() { testsupport::choose(*main, QStringLiteral("mnuTrySimConItem")); }
-    void open();
+    void choose() { testsupport::choose(fixture.main(), QStringLiteral("mnuTrySimConItem")); }
+    void open() { fixture.open(QStringLiteral("mnuTrySimConItem"), QStringLiteral("frmSimCon1")); }
     void click(CommandButton *b) { QTest::mouseClick(b->button(), Qt::LeftButton); }
 
-    template <typename T>
-    T *c(const QString &name) const { return child<T>(form, name); }
-    PictureBox *picSurround(int i) const { return c<PictureBox>(QStringLiteral("picSurround(%1)").arg(i)); }
-    PictureBox *picCenter(int i) const { return c<PictureBox>(QStringLiteral("picCenter(%1)").arg(i)); }
-    ScrollBar *vscrRigh() const { return c<ScrollBar>(QStringLiteral("vscrRigh")); }
-    CommandButton *cmdClear() const { return c<CommandButton>(QStringLiteral("cmdClear")); }
-    CommandButton *cmdReset() const { return c<CommandButton>(QStringLiteral("cmdReset")); }
+    PictureBox *picSurround(int i) const { return fixture.control<PictureBox>(QStringLiteral("picSurround(%1)").arg(i)); }
+    PictureBox *picCenter(int i) const { return fixture.control<PictureBox>(QStringLiteral("picCenter(%1)").arg(i)); }
+    ScrollBar *vscrRigh() const { return fixture.control<ScrollBar>(QStringLiteral("vscrRigh")); }
+    CommandButton *cmdClear() const { return fixture.control<CommandButton>(QStringLiteral("cmdClear")); }
+    CommandButton *cmdReset() const { return fixture.control<CommandButton>(QStringLiteral("cmdReset")); }
     void verifyRightGrey(int g);
     void verifyBackgroundsShown(const QString &clearCaption);
 
-    std::unique_ptr<MainWindow> main;
-    Form *form = nullptr;
+    Form *form() const { return fixture.form(); }
+    testsupport::WindowFixture fixture;
 };
 
 void TestFrmSimCon1::init()
 {
-    main = std::make_unique<MainWindow>();
-    main->show();
+    fixture.start();
 }
 
 void TestFrmSimCon1::cleanup()
 {
-    Random::clearScript();
-    if (form && form->isLoaded())
-        form->Unload();
-    form = nullptr;
-    testsupport::settle();
-    QCOMPARE(testsupport::visibleTopLevels(), QWidgetList{main.get()});
-    main.reset();
-    testsupport::settle();
-}
-
-void TestFrmSimCon1::open()
-{
-    choose();
-    form = main->form(QStringLiteral("frmSimCon1"));
-    QVERIFY(form);
-    QVERIFY(form->isShown());
+    fixture.finish();
 }
 
 void TestFrmSimCon1::verifyRightGrey(int g)
@@ -93,29 +73,29 @@ void TestFrmSimCon1::verifyBackgroundsShown(const QString &clearCaption)
     QCOMPARE(picCenter(0)->Left(), 1200.0);
     QCOMPARE(picCenter(1)->Left(), 4560.0);
     QCOMPARE(picCenter(0)->BackColor(), grey(100));
-    QCOMPARE(testsupport::oleAt(form, rightHome), picCenter(1)->BackColor());
-    QCOMPARE(testsupport::oleAt(form, besideLeftPatch), OleColor(0x000000));
+    QCOMPARE(testsupport::oleAt(form(), rightHome), picCenter(1)->BackColor());
+    QCOMPARE(testsupport::oleAt(form(), besideLeftPatch), OleColor(0x000000));
 }
 
 void TestFrmSimCon1::loadState()
 {
     Random::script({0.5f});
     open();
-    QCOMPARE(form->Caption(), QStringLiteral("Simultaneous Contrast"));
-    QVERIFY(form->isMdiChild());
-    QCOMPARE(form->BackColor(), OleColor(0x000000));
-    QCOMPARE(form->ScaleWidth(), 7650.0);
-    QCOMPARE(form->ScaleHeight(), 3870.0);
-    QVERIFY(main->menuItem(QStringLiteral("mnuTrySimConItem"))->Checked());
+    QCOMPARE(form()->Caption(), QStringLiteral("Simultaneous Contrast"));
+    QVERIFY(form()->isMdiChild());
+    QCOMPARE(form()->BackColor(), OleColor(0x000000));
+    QCOMPARE(form()->ScaleWidth(), 7650.0);
+    QCOMPARE(form()->ScaleHeight(), 3870.0);
+    QVERIFY(fixture.main().menuItem(QStringLiteral("mnuTrySimConItem"))->Checked());
     verifyBackgroundsShown(QStringLiteral("Clear Backgroud"));
     verifyRightGrey(130);
     QCOMPARE(vscrRigh()->Min(), 30);
     QCOMPARE(vscrRigh()->Max(), 230);
     QCOMPARE(cmdReset()->Caption(), QStringLiteral("Reset"));
     // The patches are controls of the window itself, drawn over the surrounds.
-    QCOMPARE(picCenter(1)->parentWidget(), static_cast<QWidget *>(form));
+    QCOMPARE(picCenter(1)->parentWidget(), static_cast<QWidget *>(form()));
     const QPoint leftPatch(qRound((1200 + 547.5) / 15), qRound((1200 + 427.5) / 15));
-    QCOMPARE(testsupport::oleAt(form, leftPatch), grey(100));
+    QCOMPARE(testsupport::oleAt(form(), leftPatch), grey(100));
 }
 
 void TestFrmSimCon1::randomGreyAtLoadAndReset_data()
@@ -159,7 +139,7 @@ void TestFrmSimCon1::scrollBarSetsRightPatch()
     verifyRightGrey(229);
     testsupport::clickTrough(vscrRigh(), false);
     verifyRightGrey(204);
-    QCOMPARE(testsupport::oleAt(form, rightHome), grey(204));
+    QCOMPARE(testsupport::oleAt(form(), rightHome), grey(204));
 }
 
 void TestFrmSimCon1::clearAndRestoreBackgrounds()
@@ -176,8 +156,8 @@ void TestFrmSimCon1::clearAndRestoreBackgrounds()
     QCOMPARE(picCenter(1)->Left(), 2295.0);
     QCOMPARE(picCenter(1)->Left(), picCenter(0)->Left() + picCenter(0)->Width());
     QCOMPARE(picCenter(1)->Top(), 1200.0);
-    QCOMPARE(testsupport::oleAt(form, besideLeftPatch), grey(80));
-    QCOMPARE(testsupport::oleAt(form, rightHome), grey(1));
+    QCOMPARE(testsupport::oleAt(form(), besideLeftPatch), grey(80));
+    QCOMPARE(testsupport::oleAt(form(), rightHome), grey(1));
 
     click(cmdClear());
     verifyBackgroundsShown(QStringLiteral("Clear Backgrounds"));
@@ -201,7 +181,7 @@ void TestFrmSimCon1::whileClearedResetIsOffAndBarStillWorks()
     Random::clearScript();
     testsupport::clickArrow(vscrRigh(), true);
     verifyRightGrey(131);
-    QCOMPARE(testsupport::oleAt(form, besideLeftPatch), grey(131));
+    QCOMPARE(testsupport::oleAt(form(), besideLeftPatch), grey(131));
 }
 
 void TestFrmSimCon1::reopeningStartsAfresh()
@@ -210,7 +190,7 @@ void TestFrmSimCon1::reopeningStartsAfresh()
     open();
     click(cmdClear());
     choose(); // closes while cleared
-    QVERIFY(!form->isLoaded());
+    QVERIFY(!form()->isLoaded());
     Random::script({0.1f});
     open();
     verifyBackgroundsShown(QStringLiteral("Clear Backgroud"));

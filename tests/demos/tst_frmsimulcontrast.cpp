@@ -5,10 +5,8 @@
 
 #include "support/testsupport.h"
 
-#include <memory>
 
 using namespace forms;
-using testsupport::child;
 
 namespace {
 OleColor grey(int level) { return RGB(level, level, level); }
@@ -30,46 +28,29 @@ private slots:
     void realTimerRampsAndClosingStopsIt();
 
 private:
-    void choose() { testsupport::choose(*main, QStringLiteral("mnuObserveSimConItem")); }
-    void open();
+    void choose() { testsupport::choose(fixture.main(), QStringLiteral("mnuObserveSimConItem")); }
+    void open() { fixture.open(QStringLiteral("mnuObserveSimConItem"), QStringLiteral("frmSimulContrast")); }
     void clickStart() { QTest::mouseClick(cmdStart()->button(), Qt::LeftButton); }
     int surroundLevel() const;
     void verifyFresh();
 
-    template <typename T>
-    T *c(const char *name) const { return child<T>(form, QString::fromLatin1(name)); }
-    PictureBox *picSurround() const { return c<PictureBox>("picSurround"); }
-    PictureBox *picCenter() const { return c<PictureBox>("picCenter"); }
-    CommandButton *cmdStart() const { return c<CommandButton>("cmdStart"); }
-    Timer *Timer1() const { return c<Timer>("Timer1"); }
+    PictureBox *picSurround() const { return fixture.control<PictureBox>("picSurround"); }
+    PictureBox *picCenter() const { return fixture.control<PictureBox>("picCenter"); }
+    CommandButton *cmdStart() const { return fixture.control<CommandButton>("cmdStart"); }
+    Timer *Timer1() const { return fixture.control<Timer>("Timer1"); }
 
-    std::unique_ptr<MainWindow> main;
-    Form *form = nullptr;
+    Form *form() const { return fixture.form(); }
+    testsupport::WindowFixture fixture;
 };
 
 void TestFrmSimulContrast::init()
 {
-    main = std::make_unique<MainWindow>();
-    main->show();
+    fixture.start();
 }
 
 void TestFrmSimulContrast::cleanup()
 {
-    if (form && form->isLoaded())
-        form->Unload();
-    form = nullptr;
-    testsupport::settle();
-    QCOMPARE(testsupport::visibleTopLevels(), QWidgetList{main.get()});
-    main.reset();
-    testsupport::settle();
-}
-
-void TestFrmSimulContrast::open()
-{
-    choose();
-    form = main->form(QStringLiteral("frmSimulContrast"));
-    QVERIFY(form);
-    QVERIFY(form->isShown());
+    fixture.finish();
 }
 
 int TestFrmSimulContrast::surroundLevel() const
@@ -92,18 +73,18 @@ void TestFrmSimulContrast::loadState()
 {
     open();
     verifyFresh();
-    QCOMPARE(form->Caption(), QStringLiteral("Simultaneous Constrast"));
-    QVERIFY(form->isMdiChild());
-    QCOMPARE(form->ScaleWidth(), 5460.0);
-    QCOMPARE(form->ScaleHeight(), 5130.0);
-    QVERIFY(main->menuItem(QStringLiteral("mnuObserveSimConItem"))->Checked());
+    QCOMPARE(form()->Caption(), QStringLiteral("Simultaneous Constrast"));
+    QVERIFY(form()->isMdiChild());
+    QCOMPARE(form()->ScaleWidth(), 5460.0);
+    QCOMPARE(form()->ScaleHeight(), 5130.0);
+    QVERIFY(fixture.main().menuItem(QStringLiteral("mnuObserveSimConItem"))->Checked());
     QCOMPARE(Timer1()->Interval(), 2);
     // The patch lies inside the surround and shows on top of it.
     QCOMPARE(picCenter()->parentWidget(), static_cast<QWidget *>(picSurround()));
     const QPoint inPatch(qRound((120 + 2040 + 547.5) / 15), qRound((120 + 1440 + 367.5) / 15));
     const QPoint inSurround(qRound((120 + 500) / 15.0), qRound((120 + 500) / 15.0));
-    QCOMPARE(testsupport::oleAt(form, inPatch), grey(150));
-    QCOMPARE(testsupport::oleAt(form, inSurround), grey(25));
+    QCOMPARE(testsupport::oleAt(form(), inPatch), grey(150));
+    QCOMPARE(testsupport::oleAt(form(), inSurround), grey(25));
 }
 
 void TestFrmSimulContrast::rampRunsUpAndDownIn46Ticks()
@@ -154,8 +135,8 @@ void TestFrmSimulContrast::reopeningStartsAfresh()
         Timer1()->fire();
     QCOMPARE(surroundLevel(), 185);
     choose(); // closes
-    QVERIFY(!form->isLoaded());
-    QVERIFY(!main->menuItem(QStringLiteral("mnuObserveSimConItem"))->Checked());
+    QVERIFY(!form()->isLoaded());
+    QVERIFY(!fixture.main().menuItem(QStringLiteral("mnuObserveSimConItem"))->Checked());
     open();
     verifyFresh();
     // The direction restarts too: the first step goes up.
@@ -183,14 +164,14 @@ void TestFrmSimulContrast::realTimerRampsAndClosingStopsIt()
     QPointer<Timer> timer = Timer1();
     QPointer<PictureBox> surround = picSurround();
     if (closeBox)
-        form->subWindow()->close();
+        form()->subWindow()->close();
     else
         choose();
-    QVERIFY(!form->isLoaded());
+    QVERIFY(!form()->isLoaded());
     testsupport::settle();
     QVERIFY(!timer && !surround);
     QTest::qWait(20); // ten intervals: no tick may reach the deleted surround
-    QVERIFY(!form->isLoaded());
+    QVERIFY(!form()->isLoaded());
 }
 
 QTEST_MAIN(TestFrmSimulContrast)

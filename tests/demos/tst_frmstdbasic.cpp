@@ -6,10 +6,8 @@
 #include "support/testsupport.h"
 
 #include <QElapsedTimer>
-#include <memory>
 
 using namespace forms;
-using testsupport::child;
 
 namespace {
 constexpr double PlotWidth = 7990;
@@ -56,39 +54,33 @@ private slots:
     void nonNumbersKeepThePlot();
 
 private:
-    template <typename T>
-    T *c(const QString &name) const { return child<T>(form, name); }
-    TextBox *dpvalue() const { return c<TextBox>(QStringLiteral("dpvalue")); }
-    TextBox *BetaValue() const { return c<TextBox>(QStringLiteral("BetaValue")); }
-    ScrollBar *hscDPrime() const { return c<ScrollBar>(QStringLiteral("hscDPrime")); }
-    ScrollBar *hscBeta() const { return c<ScrollBar>(QStringLiteral("hscBeta")); }
-    PictureBox *plot() const { return c<PictureBox>(QStringLiteral("picPlotArea")); }
-    Label *label(const QString &name) const { return c<Label>(name); }
+    TextBox *dpvalue() const { return textBox(QStringLiteral("dpvalue")); }
+    TextBox *BetaValue() const { return textBox(QStringLiteral("BetaValue")); }
+    ScrollBar *hscDPrime() const { return scrollBar(QStringLiteral("hscDPrime")); }
+    ScrollBar *hscBeta() const { return scrollBar(QStringLiteral("hscBeta")); }
+    PictureBox *plot() const { return fixture.control<PictureBox>(QStringLiteral("picPlotArea")); }
+    Label *label(const QString &name) const { return fixture.control<Label>(name); }
+    TextBox *textBox(const QString &name) const { return fixture.control<TextBox>(name); }
+    ScrollBar *scrollBar(const QString &name) const { return fixture.control<ScrollBar>(name); }
     QStringList shownPercentages() const;
-    double sigNoiseLeft() const { return c<TextBox>(QStringLiteral("txtSigNoise"))->Left(); }
+    double sigNoiseLeft() const { return textBox(QStringLiteral("txtSigNoise"))->Left(); }
     void type(TextBox *box, const QString &text, bool enter);
     // Pixels of a colour in the plot's columns [from, to) (twips).
     int count(OleColor colour, double fromTwips = 0, double toTwips = PlotWidth) const;
 
-    std::unique_ptr<MainWindow> main;
-    Form *form = nullptr;
+    Form *form() const { return fixture.form(); }
+    testsupport::WindowFixture fixture;
 };
 
 void TestFrmSTDBasic::init()
 {
-    main = std::make_unique<MainWindow>();
-    main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main.get()));
-    testsupport::choose(*main, QStringLiteral("mnuSTDBasicItem"));
-    form = main->form(QStringLiteral("frmSTDBasic"));
-    QVERIFY(form && form->isShown());
+    fixture.start();
+    fixture.open(QStringLiteral("mnuSTDBasicItem"), QStringLiteral("frmSTDBasic"));
 }
 
 void TestFrmSTDBasic::cleanup()
 {
-    main.reset();
-    testsupport::settle();
-    QVERIFY(testsupport::visibleTopLevels().isEmpty());
+    fixture.finish();
 }
 
 QStringList TestFrmSTDBasic::shownPercentages() const
@@ -125,10 +117,10 @@ int TestFrmSTDBasic::count(OleColor colour, double fromTwips, double toTwips) co
 
 void TestFrmSTDBasic::opensAtDPrime1Criterion3()
 {
-    QCOMPARE(form->windowTitle(), QStringLiteral("Signal Detection Theory"));
-    QCOMPARE(form->size(), QSize(554, 379)); // 8310 x 5685 twips
-    QVERIFY(form->subWindow());
-    QVERIFY(main->menuItem(QStringLiteral("mnuSTDBasicItem"))->Checked());
+    QCOMPARE(form()->windowTitle(), QStringLiteral("Signal Detection Theory"));
+    QCOMPARE(form()->size(), QSize(554, 379)); // 8310 x 5685 twips
+    QVERIFY(form()->subWindow());
+    QVERIFY(fixture.main().menuItem(QStringLiteral("mnuSTDBasicItem"))->Checked());
 
     QCOMPARE(shownPercentages(), QStringList({"69", "31", "31", "69"}));
     QCOMPARE(dpvalue()->Text(), QStringLiteral("1"));
@@ -137,7 +129,7 @@ void TestFrmSTDBasic::opensAtDPrime1Criterion3()
     QCOMPARE(hscDPrime()->Value(), 20);
     QCOMPARE(hscBeta()->Value(), 60);
     QCOMPARE(qRound(sigNoiseLeft()), 2850);
-    QCOMPARE(c<TextBox>(QStringLiteral("txtSigNoise"))->ForeColor(), RGB(255, 255, 0));
+    QCOMPARE(textBox(QStringLiteral("txtSigNoise"))->ForeColor(), RGB(255, 255, 0));
     QCOMPARE(plot()->DrawWidth(), 2);
     QCOMPARE(QApplication::focusWidget(), dpvalue()->editor());
     for (const char *name : {"HitsLabel", "FalseAlarmLabel", "MissesLabel", "CorrectRejectionLabel"})
@@ -158,12 +150,12 @@ void TestFrmSTDBasic::menuTogglesAndReopensAfresh()
 {
     type(BetaValue(), QStringLiteral("5"), true);
     QTest::mouseClick(label(QStringLiteral("HitsLabel")), Qt::LeftButton);
-    testsupport::choose(*main, QStringLiteral("mnuSTDBasicItem"));
-    QVERIFY(!form->isShown());
-    QVERIFY(!form->isLoaded());
-    QVERIFY(!main->menuItem(QStringLiteral("mnuSTDBasicItem"))->Checked());
-    testsupport::choose(*main, QStringLiteral("mnuSTDBasicItem"));
-    QVERIFY(form->isShown());
+    testsupport::choose(fixture.main(), QStringLiteral("mnuSTDBasicItem"));
+    QVERIFY(!form()->isShown());
+    QVERIFY(!form()->isLoaded());
+    QVERIFY(!fixture.main().menuItem(QStringLiteral("mnuSTDBasicItem"))->Checked());
+    testsupport::choose(fixture.main(), QStringLiteral("mnuSTDBasicItem"));
+    QVERIFY(form()->isShown());
     QCOMPARE(BetaValue()->Text(), QStringLiteral("3"));
     QCOMPARE(shownPercentages(), QStringList({"69", "31", "31", "69"}));
     QCOMPARE(label(QStringLiteral("HitsLabel"))->Appearance(), 0);
@@ -188,7 +180,7 @@ void TestFrmSTDBasic::scrollValuesBecomeText()
     QFETCH(QString, bar);
     QFETCH(int, value);
     QFETCH(QString, text);
-    c<ScrollBar>(bar)->setValue(value);
+    scrollBar(bar)->setValue(value);
     QCOMPARE((bar == "hscBeta" ? BetaValue() : dpvalue())->Text(), text);
 }
 
@@ -206,8 +198,8 @@ void TestFrmSTDBasic::dragWritesTheBoxAndRedrawsOnRelease()
     QFETCH(QString, bar);
     QFETCH(QString, box);
     QFETCH(QStringList, after);
-    ScrollBar *scroll = c<ScrollBar>(bar);
-    TextBox *text = c<TextBox>(box);
+    ScrollBar *scroll = scrollBar(bar);
+    TextBox *text = textBox(box);
     const QImage before = plot()->image();
     QStringList seen;
     // Connected after the window's handler: sees each step of the drag.
@@ -388,13 +380,13 @@ void TestFrmSTDBasic::everyBoxSurvivesAnyInput()
     // Set as a paste would: typing stops at 4 characters.
     for (const char *name : {"dpvalue", "BetaValue", "txtSigNoise"}) {
         for (const char *other : {"dpvalue", "BetaValue"}) {
-            c<TextBox>(QString::fromLatin1(name))->setText(text);
-            QTest::keyClick(c<TextBox>(QString::fromLatin1(other))->editor(), Qt::Key_Return);
-            c<TextBox>(QString::fromLatin1(name))->setText(text);
+            textBox(QString::fromLatin1(name))->setText(text);
+            QTest::keyClick(textBox(QString::fromLatin1(other))->editor(), Qt::Key_Return);
+            textBox(QString::fromLatin1(name))->setText(text);
             hscDPrime()->setValue(hscDPrime()->Value() == 30 ? 31 : 30);
-            c<TextBox>(QString::fromLatin1(name))->setText(text);
+            textBox(QString::fromLatin1(name))->setText(text);
             hscBeta()->setValue(hscBeta()->Value() == 70 ? 71 : 70);
-            c<TextBox>(QString::fromLatin1(name))->setText(text);
+            textBox(QString::fromLatin1(name))->setText(text);
             for (const char *region : {"HitsLabel", "FalseAlarmLabel", "MissesLabel", "CorrectRejectionLabel"})
                 QTest::mouseClick(label(QString::fromLatin1(region)), Qt::LeftButton);
         }
