@@ -30,16 +30,6 @@ protected:
     bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
 };
 
-// The control's font, condensed if need be so that the caption fits the
-// room the button leaves for it (left of it: the indicator or margin).
-QFont fitting(const Control *control, const QString &caption, int left, int right)
-{
-    const QRect room(0, 0, control->width() - left - right, control->height());
-    if (room.width() <= 0)
-        return control->font();
-    return fittingFont(control->font(), room, Qt::TextShowMnemonic | Qt::AlignLeft | Qt::AlignVCenter, caption);
-}
-
 void fill(QWidget *outer, QWidget *inner)
 {
     auto *layout = new QGridLayout(outer);
@@ -60,56 +50,90 @@ void colorize(QWidget *w, OleColor fore, OleColor back)
 }
 } // namespace
 
-CommandButton::CommandButton(QWidget *parent)
+ButtonControl::ButtonControl(QWidget *parent, QAbstractButton *inner)
     : Control(parent)
-    , m_button(new QPushButton(this))
+    , m_inner(inner)
 {
-    fill(this, m_button);
+    fill(this, inner);
+}
+
+void ButtonControl::setCaption(const QString &caption)
+{
+    m_inner->setText(caption);
+    fitCaption();
+}
+
+void ButtonControl::fitCaption()
+{
+    // The room the button leaves for its caption: beside the indicator of a
+    // check or option button, between the margins of a command button.
+    const QStyle *style = m_inner->style();
+    int left = 0;
+    int right = 0;
+    if (qobject_cast<QRadioButton *>(m_inner)) {
+        left = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, m_inner)
+               + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, m_inner);
+    } else if (qobject_cast<QCheckBox *>(m_inner)) {
+        left = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, m_inner)
+               + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, m_inner);
+    } else {
+        left = right = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, m_inner) + 2;
+    }
+    const QRect room(0, 0, width() - left - right, height());
+    const int flags = Qt::TextShowMnemonic | Qt::AlignLeft | Qt::AlignVCenter;
+    m_inner->setFont(room.width() <= 0 ? font() : fittingFont(font(), room, flags, m_inner->text()));
+}
+
+IndicatorButton::IndicatorButton(QWidget *parent, QAbstractButton *inner)
+    : ButtonControl(parent, inner)
+{
+    applyColors();
+}
+
+void IndicatorButton::setForeColor(OleColor color)
+{
+    m_foreColor = color;
+    applyColors();
+}
+
+void IndicatorButton::setBackColor(OleColor color)
+{
+    m_backColor = color;
+    applyColors();
+}
+
+void IndicatorButton::applyColors()
+{
+    colorize(inner(), m_foreColor, m_backColor);
+}
+
+CommandButton::CommandButton(QWidget *parent)
+    : CommandButton(parent, new QPushButton)
+{
+}
+
+CommandButton::CommandButton(QWidget *parent, QPushButton *button)
+    : ButtonControl(parent, button)
+    , m_button(button)
+{
     m_button->setAutoDefault(false);
     connect(m_button, &QPushButton::clicked, this, &CommandButton::Click);
 }
 
-QString CommandButton::Caption() const { return m_button->text(); }
-void CommandButton::setCaption(const QString &caption)
-{
-    m_button->setText(caption);
-    fitCaption();
-}
-
-void CommandButton::fontChangedSpec() { fitCaption(); }
-
-void CommandButton::fitCaption()
-{
-    const int margin = m_button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, m_button) + 2;
-    m_button->setFont(fitting(this, m_button->text(), margin, margin));
-}
-
 CheckBox::CheckBox(QWidget *parent)
-    : Control(parent)
-    , m_box(new WholeAreaCheckBox(this))
+    : CheckBox(parent, new WholeAreaCheckBox)
 {
-    fill(this, m_box);
-    applyColors();
+}
+
+CheckBox::CheckBox(QWidget *parent, QCheckBox *box)
+    : IndicatorButton(parent, box)
+    , m_box(box)
+{
     connect(m_box, &QCheckBox::clicked, this, [this] {
         // A user toggle: follow the box and raise Click once.
         m_value = m_box->isChecked() ? 1 : 0;
         emit Click();
     });
-}
-
-QString CheckBox::Caption() const { return m_box->text(); }
-void CheckBox::setCaption(const QString &caption)
-{
-    m_box->setText(caption);
-    fitCaption();
-}
-
-void CheckBox::fitCaption()
-{
-    const QStyle *style = m_box->style();
-    const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, m_box)
-                          + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, m_box);
-    m_box->setFont(fitting(this, m_box->text(), indicator, 0));
 }
 
 void CheckBox::setValue(int value)
@@ -126,46 +150,27 @@ void CheckBox::setValue(int value)
     emit Click();
 }
 
-void CheckBox::setForeColor(OleColor color) { m_foreColor = color; applyColors(); }
-void CheckBox::setBackColor(OleColor color) { m_backColor = color; applyColors(); }
-void CheckBox::applyColors() { colorize(m_box, m_foreColor, m_backColor); }
-void CheckBox::fontChangedSpec() { fitCaption(); }
-
 OptionButton::OptionButton(QWidget *parent)
-    : Control(parent)
-    , m_button(new WholeAreaRadioButton(this))
+    : OptionButton(parent, new WholeAreaRadioButton)
 {
-    fill(this, m_button);
+}
+
+OptionButton::OptionButton(QWidget *parent, QRadioButton *button)
+    : IndicatorButton(parent, button)
+    , m_button(button)
+{
     // Grouping is by container, done here rather than by Qt's auto-exclusion
     // so that code and user selections behave alike.
     m_button->setAutoExclusive(false);
-    applyColors();
-    connect(m_button, &QRadioButton::clicked, this, [this] {
-        // Clicking the selected button keeps it selected and still raises Click.
-        select(true);
-    });
-}
-
-QString OptionButton::Caption() const { return m_button->text(); }
-void OptionButton::setCaption(const QString &caption)
-{
-    m_button->setText(caption);
-    fitCaption();
-}
-
-void OptionButton::fitCaption()
-{
-    const QStyle *style = m_button->style();
-    const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, m_button)
-                          + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, m_button);
-    m_button->setFont(fitting(this, m_button->text(), indicator, 0));
+    // Clicking the selected button keeps it selected and still raises Click.
+    connect(m_button, &QRadioButton::clicked, this, &OptionButton::select);
 }
 
 void OptionButton::setValue(bool value)
 {
     if (value) {
         if (!m_value)
-            select(true);
+            select();
         return;
     }
     m_value = false;
@@ -173,7 +178,7 @@ void OptionButton::setValue(bool value)
     m_button->setChecked(false);
 }
 
-void OptionButton::select(bool raiseClick)
+void OptionButton::select()
 {
     if (QWidget *container = parentWidget()) {
         for (auto *sibling : container->findChildren<OptionButton *>(Qt::FindDirectChildrenOnly)) {
@@ -186,13 +191,7 @@ void OptionButton::select(bool raiseClick)
         const QSignalBlocker blocker(m_button);
         m_button->setChecked(true);
     }
-    if (raiseClick)
-        emit Click();
+    emit Click();
 }
-
-void OptionButton::setForeColor(OleColor color) { m_foreColor = color; applyColors(); }
-void OptionButton::setBackColor(OleColor color) { m_backColor = color; applyColors(); }
-void OptionButton::applyColors() { colorize(m_button, m_foreColor, m_backColor); }
-void OptionButton::fontChangedSpec() { fitCaption(); }
 
 } // namespace forms
