@@ -133,12 +133,33 @@ void Form::Show()
         applyStartUpPosition();
     }
     QWidget *frame = frameWidget();
+    // Unload hid the window inside its old frame; a frame shows only what
+    // is not hidden, so the inside is shown explicitly.
+    if (frame != this)
+        show();
     frame->show();
     frame->raise();
-    if (m_subWindow && m_mdiArea)
+    if (m_subWindow && m_mdiArea) {
         m_mdiArea->setActiveSubWindow(m_subWindow);
-    else
+        // A new frame activated in place of an unloaded one does not always
+        // pass the focus in; the first control in tab order takes it, as
+        // it did when the window was first opened.
+        const QWidget *focus = QApplication::focusWidget();
+        if (!focus || !isAncestorOf(focus) || !focus->isVisible())
+            focusFirstControl();
+    } else {
         activateWindow();
+    }
+}
+
+void Form::focusFirstControl()
+{
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 void Form::Hide()
@@ -159,6 +180,9 @@ void Form::Unload()
     m_loaded = false;
     for (Timer *timer : findChildren<Timer *>())
         timer->shutDown();
+    // The focus must not stay with a control that is about to go.
+    if (QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus))
+        focus->clearFocus();
     // Controls may be unloaded from one of their own handlers (a Close
     // button), so they are silenced and renamed now and deleted once the
     // handler has returned.
@@ -188,7 +212,9 @@ void Form::Unload()
 
 bool Form::isShown() const
 {
-    return m_loaded && frameWidget()->isVisible();
+    // The inside itself, not only its frame: a frame can be on screen with
+    // nothing in it.
+    return m_loaded && isVisible();
 }
 
 QWidget *Form::frameWidget() const

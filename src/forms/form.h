@@ -68,7 +68,8 @@ public:
     void Hide();
     void Unload();
     bool isLoaded() const { return m_loaded; }
-    // Shown and not hidden: for a child window, its frame in the MDI area.
+    // The window's inside is visible (for a child window: in its frame,
+    // the frame in the MDI area, the MDI area on screen).
     bool isShown() const;
 
     QString Caption() const { return m_caption; }
@@ -141,6 +142,7 @@ private:
     QWidget *frameWidget() const;
     void placeFrame();
     void validateOnFocusChange(QWidget *old, QWidget *now);
+    void focusFirstControl();
 
     Design m_design;
     QPointer<QMdiArea> m_mdiArea;

@@ -67,6 +67,14 @@ void clickArrow(forms::ScrollBar *bar, bool towardMax);
 void clickTrough(forms::ScrollBar *bar, bool towardMax);
 void dragThumb(forms::ScrollBar *bar, const QList<int> &values);
 
+// What the user sees of a window's inside: the part of its top-level
+// window's picture where the window sits (a child window is cropped from
+// the main window). Null when the window's inside is not on screen.
+QImage shownImage(forms::Form *form);
+// The window's inside is on screen and shows what the window draws (not an
+// empty frame, nothing covering it).
+bool insideShown(forms::Form *form);
+
 // The colour shown at a point of a widget (logical pixels).
 QColor pixel(QWidget *widget, QPoint at);
 forms::OleColor oleAt(QWidget *widget, QPoint at);
