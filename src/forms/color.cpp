@@ -1,6 +1,6 @@
-#include "color.h"
+#include "forms/color.h"
 
-#include "errors.h"
+#include "forms/errors.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,6 +1,7 @@
-#include "control.h"
+#include "forms/control.h"
 
 #include <QFont>
+#include <QGridLayout>
 #include <QPainter>
 #include <cmath>
 
@@ -83,6 +84,14 @@ bool Control::Visible() const
 bool Control::Enabled() const
 {
     return !testAttribute(Qt::WA_ForceDisabled);
+}
+
+void Control::embed(QWidget *inner)
+{
+    auto *layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(inner);
+    setFocusProxy(inner);
 }
 
 void Control::placeWidget()

@@ -1,4 +1,4 @@
-#include "errors.h"
+#include "forms/errors.h"
 
 namespace forms {
 

@@ -1,7 +1,8 @@
-#include "events.h"
+#include "forms/events.h"
 
-#include "errors.h"
-#include "msgbox.h"
+#include "forms/errors.h"
+#include "forms/msgbox.h"
+#include "forms/program.h"
 
 #include <QApplication>
 #include <exception>
@@ -21,7 +22,7 @@ void reportCurrentException()
         text = QStringLiteral("Unexpected error");
     }
     try {
-        MsgBox(text, QCoreApplication::applicationName());
+        MsgBox(text, programName());
     } catch (...) {
         // Reporting must never throw in turn.
     }

@@ -1,6 +1,6 @@
-#include "form.h"
+#include "forms/form.h"
 
-#include "graphics.h"
+#include "forms/linecontrol.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -100,6 +100,7 @@ void Form::Load()
     m_positioned = false;
     applyDesign();
     createControls();
+    applyTabOrder();
     if (isMdiChild() && m_mdiArea) {
         auto *sub = new FormSubWindow(this);
         Qt::WindowFlags flags = Qt::SubWindow;
@@ -152,6 +153,19 @@ void Form::Show()
     }
 }
 
+void Form::applyTabOrder()
+{
+    QList<Control *> numbered;
+    for (Control *control : findChildren<Control *>()) {
+        if (control->TabIndex() >= 0)
+            numbered << control;
+    }
+    std::stable_sort(numbered.begin(), numbered.end(),
+                     [](const Control *a, const Control *b) { return a->TabIndex() < b->TabIndex(); });
+    for (qsizetype i = 1; i < numbered.size(); ++i)
+        setTabOrder(numbered[i - 1], numbered[i]);
+}
+
 void Form::focusFirstControl()
 {
     for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
@@ -180,6 +194,8 @@ void Form::Unload()
     m_loaded = false;
     for (Timer *timer : findChildren<Timer *>())
         timer->shutDown();
+    for (ControlArrayBase *array : m_arrays)
+        array->clear();
     // The focus must not stay with a control that is about to go.
     if (QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus))
         focus->clearFocus();
@@ -349,10 +365,13 @@ void Form::resizeEvent(QResizeEvent *event)
 void Form::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
-    if (m_placing || m_subWindow || !isWindow())
-        return;
+    if (!m_placing && !m_subWindow && isWindow())
+        followFrame(frameGeometry().topLeft());
+}
+
+void Form::followFrame(QPoint at)
+{
     // Follow the user's moves, but keep an exact value that still matches.
-    const QPoint at = frameGeometry().topLeft();
     if (twipsToPixels(m_left) != at.x())
         m_left = at.x() * TwipsPerPixel;
     if (twipsToPixels(m_top) != at.y())
@@ -361,13 +380,8 @@ void Form::moveEvent(QMoveEvent *event)
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Move && !m_placing && m_subWindow && watched == m_subWindow.get()) {
-        const QPoint at = m_subWindow->pos();
-        if (twipsToPixels(m_left) != at.x())
-            m_left = at.x() * TwipsPerPixel;
-        if (twipsToPixels(m_top) != at.y())
-            m_top = at.y() * TwipsPerPixel;
-    }
+    if (event->type() == QEvent::Move && !m_placing && m_subWindow && watched == m_subWindow.get())
+        followFrame(m_subWindow->pos());
     return QWidget::eventFilter(watched, event);
 }
 
@@ -385,10 +399,15 @@ void Form::validateOnFocusChange(QWidget *old, QWidget *now)
     Control *to = controlOf(now, this);
     if (!from || from == to)
         return;
+    if (m_refocusing)
+        return; // the focus going back to a control that cancelled
     bool cancel = false;
     emit from->Validate(cancel);
-    if (cancel && from->isVisible())
+    if (cancel && from->isVisible()) {
+        m_refocusing = true;
         from->setFocus(Qt::OtherFocusReason);
+        m_refocusing = false;
+    }
 }
 
 LineControl *Form::addLine(QWidget *container, const QString &name, double x1, double y1, double x2,

@@ -1,4 +1,4 @@
-#include "frame.h"
+#include "forms/frame.h"
 
 #include <QPainter>
 

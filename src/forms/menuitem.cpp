@@ -1,4 +1,4 @@
-#include "menuitem.h"
+#include "forms/menuitem.h"
 
 namespace forms {
 

@@ -1,4 +1,5 @@
-#include "msgbox.h"
+#include "forms/msgbox.h"
+#include "forms/program.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -20,7 +21,7 @@ void MsgBox(const QString &text, const QString &title)
         return;
     }
     QMessageBox box(QMessageBox::NoIcon,
-                    title.isEmpty() ? QCoreApplication::applicationName() : title, text,
+                    title.isEmpty() ? programName() : title, text,
                     QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }

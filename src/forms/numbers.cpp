@@ -1,6 +1,6 @@
-#include "numbers.h"
+#include "forms/numbers.h"
 
-#include "errors.h"
+#include "forms/errors.h"
 
 #include <QStringView>
 #include <cfloat>

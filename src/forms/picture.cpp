@@ -1,8 +1,7 @@
-#include "picture.h"
+#include "forms/picture.h"
 
-#include "errors.h"
+#include "forms/errors.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -16,7 +15,13 @@ QStringList &extraFolders()
     return folders;
 }
 
-bool &installedFoldersSearched()
+QStringList &programFolders()
+{
+    static QStringList folders;
+    return folders;
+}
+
+bool &programFoldersSearched()
 {
     static bool searched = true;
     return searched;
@@ -26,13 +31,8 @@ QStringList searchFolders()
 {
     QStringList folders{QDir::currentPath()};
     folders += extraFolders();
-    if (!installedFoldersSearched())
-        return folders;
-    if (QCoreApplication::instance()) {
-        const QString appDir = QCoreApplication::applicationDirPath();
-        folders << appDir + QStringLiteral("/../share/lumivara");
-    }
-    folders << QStringLiteral(LUMIVARA_INSTALL_DATADIR) << QStringLiteral(LUMIVARA_SOURCE_DATADIR);
+    if (programFoldersSearched())
+        folders += programFolders();
     return folders;
 }
 } // namespace
@@ -43,9 +43,14 @@ void addDataFolder(const QString &folder)
         extraFolders() << folder;
 }
 
-void setInstalledDataFolders(bool searched)
+void setProgramDataFolders(const QStringList &folders)
 {
-    installedFoldersSearched() = searched;
+    programFolders() = folders;
+}
+
+void searchProgramDataFolders(bool searched)
+{
+    programFoldersSearched() = searched;
 }
 
 QString findDataFile(const QString &name)

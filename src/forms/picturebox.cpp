@@ -1,4 +1,4 @@
-#include "picturebox.h"
+#include "forms/picturebox.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "random.h"
+#include "forms/random.h"
 
 #include <chrono>
 #include <deque>

@@ -1,6 +1,6 @@
-#include "screen.h"
+#include "forms/screen.h"
 
-#include "control.h"
+#include "forms/control.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,8 +1,7 @@
-#include "scrollbar.h"
+#include "forms/scrollbar.h"
 
-#include "errors.h"
+#include "forms/errors.h"
 
-#include <QGridLayout>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -16,10 +15,10 @@ ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent)
     : Control(parent)
     , m_bar(new QScrollBar(orientation, this))
 {
-    auto *layout = new QGridLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_bar);
-    setFocusProxy(m_bar);
+    // A scroll bar is a tab stop, as on the original platform: the keyboard
+    // reaches it, and focus leaving it raises Validate.
+    m_bar->setFocusPolicy(Qt::StrongFocus);
+    embed(m_bar);
     // Tracking stays on: with it off, an arrow click's change arrives late.
     m_bar->setTracking(true);
     syncBar();

@@ -1,6 +1,6 @@
-#include "surface.h"
+#include "forms/surface.h"
 
-#include "control.h"
+#include "forms/control.h"
 
 #include <cmath>
 

@@ -1,6 +1,5 @@
-#include "textbox.h"
+#include "forms/textbox.h"
 
-#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -13,8 +12,6 @@ namespace forms {
 TextBox::TextBox(QWidget *parent, bool multiLine)
     : Control(parent)
 {
-    auto *layout = new QGridLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
     QWidget *inner;
     if (multiLine) {
         m_multi = new QPlainTextEdit(this);
@@ -30,8 +27,7 @@ TextBox::TextBox(QWidget *parent, bool multiLine)
         connect(m_single, &QLineEdit::textChanged, this, &TextBox::Change);
         inner = m_single;
     }
-    layout->addWidget(inner);
-    setFocusProxy(inner);
+    embed(inner);
     inner->installEventFilter(this);
     applyLook();
 }

@@ -1,4 +1,4 @@
-#include "timer.h"
+#include "forms/timer.h"
 
 namespace forms {
 

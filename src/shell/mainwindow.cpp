@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "menutable.h"
+#include "programsetup.h"
 #include "programicon.h"
 #include "windowregistry.h"
 
@@ -20,6 +21,7 @@ MainWindow::MainWindow(QWidget *parent)
     , m_mdiArea(new QMdiArea(this))
     , m_registry(new WindowRegistry(m_mdiArea, this))
 {
+    introduceProgram();
     setObjectName(QStringLiteral("mdiLumivara"));
     setWindowTitle(QStringLiteral("Lumivara"));
     setWindowIcon(programIcon());

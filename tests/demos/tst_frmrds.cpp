@@ -130,7 +130,7 @@ void TestFrmRDS::init()
 void TestFrmRDS::cleanup()
 {
     // A test that hides the data folders may have failed before it showed them again.
-    setInstalledDataFolders(true);
+    searchProgramDataFolders(true);
     fixture.finish();
 }
 
@@ -423,14 +423,14 @@ void TestFrmRDS::unloadablePictureIsReported()
         QVERIFY(junk.open(QIODevice::WriteOnly));
         junk.write("BM not really a bitmap");
     } else {
-        setInstalledDataFolders(false);
+        searchProgramDataFolders(false);
     }
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
     testsupport::MessageRecorder recorder;
     QTest::mouseClick(opt(mode)->button(), Qt::LeftButton);
     QDir::setCurrent(previous);
-    setInstalledDataFolders(true);
+    searchProgramDataFolders(true);
 
     // One clear message naming the file as the program spells it ...
     QCOMPARE(recorder.boxes.size(), 1);

@@ -37,7 +37,7 @@ public:
     CommandButton *cmdClose = nullptr;
     CommandButton *cmdFail = nullptr;
     Timer *tim = nullptr;
-    OptionButton *opt[3] = {};
+    ControlArray<OptionButton> opt{QStringLiteral("opt")};
     OptionButton *optInPic = nullptr;
 
 protected:
@@ -61,7 +61,7 @@ protected:
         cmdClose = add<CommandButton>(this, QStringLiteral("cmdClose"), 3300, 2300, 1000, 375);
         cmdFail = add<CommandButton>(this, QStringLiteral("cmdFail"), 3300, 2800, 1000, 375);
         for (int i = 0; i < 3; ++i)
-            opt[i] = addIndexed<OptionButton>(this, QStringLiteral("opt"), i, 120, 2800 + i * 300, 1500, 255);
+            addIndexed(opt, this, i, 120, 2800 + i * 300, 1500, 255);
         opt[0]->setValue(true);
         tim = addTimer(QStringLiteral("tim"), 50, false);
 

@@ -1,6 +1,6 @@
-// Where data files are looked for: the working folder always, the
-// installed folders and the source tree's assets only while they are
-// switched on, so that a test can make a shipped file go missing.
+// Where data files are looked for: the working folder first, then the
+// program's data folders (only while they are switched on, so that a test
+// can make a shipped file go missing).
 
 #include "forms/forms.h"
 
@@ -19,23 +19,30 @@ private slots:
 
 void TestDataFolders::cleanup()
 {
-    setInstalledDataFolders(true);
+    searchProgramDataFolders(true);
+    setProgramDataFolders({});
 }
 
 void TestDataFolders::installedFoldersCanBeLeftOut()
 {
-    // A file that ships with the program, and a working folder without it.
+    // A file that ships with the program (in its data folder), and a
+    // working folder without it.
     const QString shipped = QStringLiteral("images\\RDS.bmp");
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("images")));
     QImage own(2, 2, QImage::Format_RGB32);
     own.fill(Qt::green);
+    QTemporaryDir data;
+    QVERIFY(QDir(data.path()).mkpath(QStringLiteral("images")));
+    QVERIFY(own.save(data.filePath(QStringLiteral("images/RDS.bmp"))));
+    QTemporaryDir missing;
+    setProgramDataFolders({missing.path(), data.path()});
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("images")));
     QVERIFY(own.save(dir.filePath(QStringLiteral("images/own.bmp"))));
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
 
-    QVERIFY(!findDataFile(shipped).isEmpty());
-    setInstalledDataFolders(false);
+    QCOMPARE(findDataFile(shipped), QDir(data.path()).filePath(QStringLiteral("images/RDS.bmp")));
+    searchProgramDataFolders(false);
     QVERIFY(findDataFile(shipped).isEmpty());
     try {
         LoadPicture(shipped);
@@ -46,7 +53,7 @@ void TestDataFolders::installedFoldersCanBeLeftOut()
     }
     // The working folder is still searched.
     QCOMPARE(LoadPicture(QStringLiteral("images/own.bmp")).size(), QSize(2, 2));
-    setInstalledDataFolders(true);
+    searchProgramDataFolders(true);
     QVERIFY(!findDataFile(shipped).isEmpty());
 
     QDir::setCurrent(previous);

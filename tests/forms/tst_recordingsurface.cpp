@@ -2,7 +2,7 @@
 // keep the drawing state (current point, ForeColor, DrawWidth, scale)
 // exactly as a picture box does, or every plotting test built on it lies.
 
-#include "forms/recordingsurface.h"
+#include "support/recordingsurface.h"
 
 #include <QtTest>
 

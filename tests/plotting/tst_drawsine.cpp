@@ -2,7 +2,7 @@
 // must sit exactly where the wave is, with its peaks where the cycle count
 // puts them, drawn 2 pixels wide without clearing what is already there.
 
-#include "forms/recordingsurface.h"
+#include "support/recordingsurface.h"
 #include "plotting/drawsine.h"
 
 #include <QtTest>

@@ -2,7 +2,7 @@
 // and height on the plot, and the errors a bad wavelength raises.
 
 #include "forms/errors.h"
-#include "forms/recordingsurface.h"
+#include "support/recordingsurface.h"
 #include "plotting/modcolor.h"
 
 #include <QtTest>

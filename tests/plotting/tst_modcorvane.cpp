@@ -2,7 +2,7 @@
 // whose greys follow the sine with the mean at the left edge, lighter
 // first, and the extremes where the cycle count puts them.
 
-#include "forms/recordingsurface.h"
+#include "support/recordingsurface.h"
 #include "plotting/modcorvane.h"
 
 #include <QtTest>

@@ -4,7 +4,7 @@
 // and the tail percentages must be those of the standard normal.
 
 #include "forms/numbers.h"
-#include "forms/recordingsurface.h"
+#include "support/recordingsurface.h"
 #include "plotting/moddrawnormal.h"
 
 #include <QElapsedTimer>

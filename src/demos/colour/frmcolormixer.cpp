@@ -45,8 +45,9 @@ void FrmColorMixer::createControls()
     bar(scrBlue, 0, 255);
     scrRed = add<VScrollBar>(this, QStringLiteral("scrRed"), 840, 360, 255, 2895);
     bar(scrRed, 255, 0);
-    setTabOrder(scrGreen, scrBlue);
-    setTabOrder(scrBlue, scrRed);
+    scrGreen->setTabIndex(0);
+    scrBlue->setTabIndex(1);
+    scrRed->setTabIndex(2);
 
     on(scrRed, &ScrollBar::Change, this, &FrmColorMixer::scrRed_Change);
     on(scrRed, &ScrollBar::Scroll, this, &FrmColorMixer::scrRed_Scroll);

@@ -72,19 +72,17 @@ void FrmMotionInDepth::createControls()
     const char *captions[] = {"Stereo Pairs", "Anaglyph"};
     const double lefts[] = {5400, 6960};
     for (int i = 0; i < 2; ++i) {
-        auto *option = addIndexed<OptionButton>(this, QStringLiteral("optAnaglyph"), i, lefts[i], 5280, 1335, 375);
+        auto *option = addIndexed(optAnaglyph, this, i, lefts[i], 5280, 1335, 375);
         option->setCaption(QString::fromLatin1(captions[i]));
         option->setBackColor(Grey);
         option->setForeColor(White);
-        optAnaglyph[i] = option;
     }
     optAnaglyph[0]->setValue(true);
 
     Timer1 = addTimer(QStringLiteral("Timer1"), 100, false);
 
     on(cmdStart, &CommandButton::Click, this, &FrmMotionInDepth::cmdStart_Click);
-    for (int i = 0; i < 2; ++i)
-        on(optAnaglyph[i], &OptionButton::Click, this, [this, i] { optAnaglyph_Click(i); });
+    optAnaglyph.on(&OptionButton::Click, this, &FrmMotionInDepth::optAnaglyph_Click);
     on(Timer1, &Timer::Tick, this, &FrmMotionInDepth::Timer1_Timer);
 }
 

@@ -10,7 +10,6 @@
 
 #include "forms/forms.h"
 
-#include <array>
 
 class FrmMotionInDepth : public forms::Form
 {
@@ -35,6 +34,6 @@ private:
 
     forms::PictureBox *picDepth = nullptr;
     forms::CommandButton *cmdStart = nullptr;
-    std::array<forms::OptionButton *, 2> optAnaglyph{};
+    forms::ControlArray<forms::OptionButton> optAnaglyph{QStringLiteral("optAnaglyph")};
     forms::Timer *Timer1 = nullptr;
 };

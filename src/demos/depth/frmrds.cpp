@@ -70,7 +70,7 @@ void FrmRDS::createControls()
     const char *captions[] = {"LCD Glasses", "Anaglyph"};
     const double lefts[] = {840, 2400};
     for (int i = 0; i < 2; ++i) {
-        optAnaglyph[i] = addIndexed<OptionButton>(this, QStringLiteral("optAnaglyph"), i, lefts[i], 7080, 1215, 375);
+        addIndexed(optAnaglyph, this, i, lefts[i], 7080, 1215, 375);
         optAnaglyph[i]->setCaption(QString::fromLatin1(captions[i]));
     }
     optAnaglyph[0]->setValue(true);
@@ -88,8 +88,7 @@ void FrmRDS::createControls()
 
     // Change only: a dragged thumb redraws when it is let go.
     on(hscDisp, &ScrollBar::Change, this, &FrmRDS::hscDisp_Change);
-    for (int i = 0; i < 2; ++i)
-        on(optAnaglyph[i], &OptionButton::Click, this, [this, i] { optAnaglyph_Click(i); });
+    optAnaglyph.on(&OptionButton::Click, this, &FrmRDS::optAnaglyph_Click);
     on(cmdContinuous, &CommandButton::Click, this, &FrmRDS::cmdContinuous_Click);
     on(Timer1, &Timer::Tick, this, &FrmRDS::Timer1_Timer);
 }

@@ -9,7 +9,6 @@
 
 #include "forms/forms.h"
 
-#include <array>
 
 class FrmRDS : public forms::Form
 {
@@ -48,7 +47,7 @@ private:
     forms::PictureBox *picLeftEye = nullptr;
     forms::PictureBox *picRightEye = nullptr;
     forms::PictureBox *picDisp = nullptr;
-    std::array<forms::OptionButton *, 2> optAnaglyph{};
+    forms::ControlArray<forms::OptionButton> optAnaglyph{QStringLiteral("optAnaglyph")};
     forms::HScrollBar *hscDisp = nullptr;
     forms::CommandButton *cmdContinuous = nullptr;
     forms::Timer *Timer1 = nullptr;

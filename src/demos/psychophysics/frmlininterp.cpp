@@ -39,7 +39,7 @@ void FrmLinInterp::createControls()
         return box;
     };
     const auto minus = [&](int i, double left, double top) {
-        lblMinus[i] = symbol(addIndexed<Label>(this, QStringLiteral("lblMinus"), i, left, top, 255, 255),
+        symbol(addIndexed(lblMinus, this, i, left, top, 255, 255),
                              QStringLiteral("-"));
         lblMinus[i]->setFontBold(true);
         lblMinus[i]->setAlignment(Label::Center);
@@ -53,18 +53,18 @@ void FrmLinInterp::createControls()
                        QStringLiteral("Threshold"));
     lblThresh->setAlignment(Label::RightJustify);
     lblequal = symbol(add<Label>(this, QStringLiteral("lblequal"), 1320, 960, 135, 255), QStringLiteral("="));
-    lblLeftParens[0] = symbol(addIndexed<Label>(this, QStringLiteral("lblLeftParens"), 0, 1560, 960, 135, 255),
+    symbol(addIndexed(lblLeftParens, this, 0, 1560, 960, 135, 255),
                               QStringLiteral("("));
     txtThreshPercent = term("txtThreshPercent", 1680, 960, 375, QStringLiteral("Threshold %"),
                             QStringLiteral("Enter the percentage for your threshold."));
     minus(0, 2040, 960);
     txtLowerPersentage = term("txtLowerPersentage", 2280, 960, 615, QStringLiteral("Lower %"),
                               QStringLiteral("Enter the percentage that is below the threshold percentage."));
-    lblRight[0] = symbol(addIndexed<Label>(this, QStringLiteral("lblRight"), 0, 2880, 960, 255, 255),
+    symbol(addIndexed(lblRight, this, 0, 2880, 960, 255, 255),
                          QStringLiteral(") *"));
 
     // The numerator of the fraction.
-    lblLeftParens[1] = symbol(addIndexed<Label>(this, QStringLiteral("lblLeftParens"), 1, 3240, 720, 135, 255),
+    symbol(addIndexed(lblLeftParens, this, 1, 3240, 720, 135, 255),
                               QStringLiteral("("));
     txtUpperVal = term("txtUpperVal", 3360, 720, 615, QStringLiteral("Upper Value"),
                        QStringLiteral("Enter the value associated with the percentage that is greater "
@@ -73,34 +73,35 @@ void FrmLinInterp::createControls()
     txtLowerVal = term("txtLowerVal", 4200, 720, 615, QStringLiteral("Lower Value"),
                        QStringLiteral("Enter the value associated with the percentage that is less than "
                                       "the threshold percentage."));
-    lblRight[1] = symbol(addIndexed<Label>(this, QStringLiteral("lblRight"), 1, 4800, 720, 255, 255),
+    symbol(addIndexed(lblRight, this, 1, 4800, 720, 255, 255),
                          QStringLiteral(") "));
     Line1 = addLine(this, QStringLiteral("Line1"), 3120, 1080, 5040, 1080);
 
     // The denominator: its lower percentage mirrors the box on the left.
-    lblLeftParens[2] = symbol(addIndexed<Label>(this, QStringLiteral("lblLeftParens"), 2, 3240, 1200, 135, 255),
+    symbol(addIndexed(lblLeftParens, this, 2, 3240, 1200, 135, 255),
                               QStringLiteral("("));
     txtUpperPercent = term("txtUpperPercent", 3360, 1200, 615, QStringLiteral("Upper %"),
                            QStringLiteral("Enter here the percentage above the threshold."));
     minus(2, 3960, 1200);
     lblLowerPercent = symbol(add<Label>(this, QStringLiteral("lblLowerPercent"), 4200, 1200, 615, 255),
                              QStringLiteral("Lower%"));
-    lblRight[2] = symbol(addIndexed<Label>(this, QStringLiteral("lblRight"), 2, 4800, 1200, 255, 255),
+    symbol(addIndexed(lblRight, this, 2, 4800, 1200, 255, 255),
                          QStringLiteral(") "));
 
     lblPlus = symbol(add<Label>(this, QStringLiteral("lblPlus"), 5100, 960, 135, 255), QStringLiteral("+"));
-    lblLowerVal1 = symbol(addIndexed<Label>(this, QStringLiteral("lblLowerVal"), 1, 5280, 960, 615, 255),
+    symbol(addIndexed(lblLowerVal, this, 1, 5280, 960, 615, 255),
                           QStringLiteral("LowerValue"));
 
     cmdCalc = add<CommandButton>(this, QStringLiteral("cmdCalc"), 2760, 1920, 1095, 375);
     cmdCalc->setCaption(QStringLiteral("Calculate"));
     cmdCalc->setFontSpec(face, 9.75);
 
-    setTabOrder(txtThreshPercent, txtLowerPersentage);
-    setTabOrder(txtLowerPersentage, txtUpperVal);
-    setTabOrder(txtUpperVal, txtLowerVal);
-    setTabOrder(txtLowerVal, txtUpperPercent);
-    setTabOrder(txtUpperPercent, cmdCalc);
+    txtThreshPercent->setTabIndex(0);
+    txtLowerPersentage->setTabIndex(1);
+    txtUpperVal->setTabIndex(2);
+    txtLowerVal->setTabIndex(3);
+    txtUpperPercent->setTabIndex(4);
+    cmdCalc->setTabIndex(5);
 
     on(txtLowerPersentage, &TextBox::Change, this, &FrmLinInterp::txtLowerPersentage_Change);
     on(txtLowerVal, &TextBox::Change, this, &FrmLinInterp::txtLowerVal_Change);
@@ -119,7 +120,7 @@ void FrmLinInterp::txtLowerPersentage_Change()
 
 void FrmLinInterp::txtLowerVal_Change()
 {
-    lblLowerVal1->setCaption(txtLowerVal->Text());
+    lblLowerVal[1]->setCaption(txtLowerVal->Text());
 }
 
 void FrmLinInterp::cmdCalc_Click()

@@ -7,7 +7,6 @@
 
 #include "forms/forms.h"
 
-#include <array>
 #include <optional>
 
 class FrmLinInterp : public forms::Form
@@ -37,9 +36,9 @@ private:
 
     forms::Label *lblThresh = nullptr;
     forms::Label *lblequal = nullptr;
-    std::array<forms::Label *, 3> lblLeftParens{};
-    std::array<forms::Label *, 3> lblMinus{};
-    std::array<forms::Label *, 3> lblRight{};
+    forms::ControlArray<forms::Label> lblLeftParens{QStringLiteral("lblLeftParens")};
+    forms::ControlArray<forms::Label> lblMinus{QStringLiteral("lblMinus")};
+    forms::ControlArray<forms::Label> lblRight{QStringLiteral("lblRight")};
     forms::TextBox *txtThreshPercent = nullptr;
     forms::TextBox *txtLowerPersentage = nullptr;
     forms::TextBox *txtUpperVal = nullptr;
@@ -48,6 +47,6 @@ private:
     forms::LineControl *Line1 = nullptr;
     forms::Label *lblLowerPercent = nullptr;
     forms::Label *lblPlus = nullptr;
-    forms::Label *lblLowerVal1 = nullptr; // lblLowerVal(1), the only member of its array
+    forms::ControlArray<forms::Label> lblLowerVal{QStringLiteral("lblLowerVal")}; // member 1 only
     forms::CommandButton *cmdCalc = nullptr;
 };

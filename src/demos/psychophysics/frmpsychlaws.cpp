@@ -43,7 +43,7 @@ void FrmPsychLaws::createControls()
     lblIntensity->setAlignment(Label::Center);
     lblIntensity->setFontSpec(QStringLiteral("MS Sans Serif"), 13.5);
 
-    chkLaws[0] = addIndexed<CheckBox>(this, QStringLiteral("chkLaws"), 0, 480, 840, 1575, 195);
+    addIndexed(chkLaws, this, 0, 480, 840, 1575, 195);
     chkLaws[0]->setCaption(QStringLiteral("Fechner's Law"));
     lblFechner = add<Label>(this, QStringLiteral("lblFechner"), 840, 1080, 1935, 255);
     lblFechner->setCaption(QStringLiteral("S=k*log(I)"));
@@ -56,27 +56,27 @@ void FrmPsychLaws::createControls()
     hscK->setSmallChange(1);
     hscK->setLargeChange(1);
 
-    chkLaws[1] = addIndexed<CheckBox>(this, QStringLiteral("chkLaws"), 1, 480, 2520, 1935, 195);
+    addIndexed(chkLaws, this, 1, 480, 2520, 1935, 195);
     chkLaws[1]->setCaption(QStringLiteral("Steven's Power Law"));
     lblSteven = add<Label>(this, QStringLiteral("lblSteven"), 840, 2880, 1935, 255);
     lblSteven->setCaption(QStringLiteral("S=a*I"));
     // Made after lblSteven and a little higher, so it reads as a superscript.
-    lblB0 = addIndexed<Label>(this, QStringLiteral("lblB"), 0, 1320, 2760, 375, 255);
-    lblB0->setCaption(QStringLiteral("b"));
+    addIndexed(lblB, this, 0, 1320, 2760, 375, 255);
+    lblB[0]->setCaption(QStringLiteral("b"));
 
     // The three exponent rows stay hidden until the power law is chosen.
     for (int i = 0; i < 3; ++i) {
         const double top = 3240 + 960 * i;
-        chkB[i] = addIndexed<CheckBox>(this, QStringLiteral("chkB"), i, 1080, top, 855, 255);
+        addIndexed(chkB, this, i, 1080, top, 855, 255);
         chkB[i]->setCaption(QStringLiteral("b - %1").arg(i + 1));
         chkB[i]->setForeColor(CheckColor[i]);
         chkB[i]->setVisible(false);
-        lblBRange[i] = addIndexed<Label>(this, QStringLiteral("lblBRange"), i, 480, top + 360, 2295, 255);
+        addIndexed(lblBRange, this, i, 480, top + 360, 2295, 255);
         lblBRange[i]->setCaption(QStringLiteral("= "));
         lblBRange[i]->setForeColor(CurveColor[i]);
         lblBRange[i]->setAlignment(Label::Center);
         lblBRange[i]->setVisible(false);
-        hscB[i] = addIndexed<HScrollBar>(this, QStringLiteral("hscB"), i, 480, top + 600, 2295, 255);
+        addIndexed(hscB, this, i, 480, top + 600, 2295, 255);
         hscB[i]->setRange(1, 70);
         hscB[i]->setValue(2);
         hscB[i]->setSmallChange(1);
@@ -84,20 +84,17 @@ void FrmPsychLaws::createControls()
         hscB[i]->setVisible(false);
     }
 
-    QWidget *tabOrder[] = {txtSensation, chkLaws[0], chkLaws[1], hscK, hscB[0], chkB[0],
+    Control *tabOrder[] = {txtSensation, chkLaws[0], chkLaws[1], hscK, hscB[0], chkB[0],
                            hscB[1],      chkB[1],    hscB[2],    chkB[2]};
-    for (size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    for (size_t i = 0; i < std::size(tabOrder); ++i)
+        tabOrder[i]->setTabIndex(int(i));
 
-    for (int i = 0; i < 2; ++i)
-        on(chkLaws[i], &CheckBox::Click, this, [this, i] { chkLaws_Click(i); });
+    chkLaws.on(&CheckBox::Click, this, &FrmPsychLaws::chkLaws_Click);
     on(hscK, &ScrollBar::Change, this, &FrmPsychLaws::hscK_Change);
     on(hscK, &ScrollBar::Scroll, this, &FrmPsychLaws::hscK_Scroll);
-    for (int i = 0; i < 3; ++i) {
-        on(hscB[i], &ScrollBar::Change, this, [this, i] { hscB_Change(i); });
-        on(hscB[i], &ScrollBar::Scroll, this, [this, i] { hscB_Scroll(i); });
-        on(chkB[i], &CheckBox::Click, this, [this, i] { chkB_Click(i); });
-    }
+    hscB.on(&ScrollBar::Change, this, &FrmPsychLaws::hscB_Change);
+    hscB.on(&ScrollBar::Scroll, this, &FrmPsychLaws::hscB_Scroll);
+    chkB.on(&CheckBox::Click, this, &FrmPsychLaws::chkB_Click);
 }
 
 void FrmPsychLaws::Form_Load()

@@ -7,7 +7,6 @@
 
 #include "forms/forms.h"
 
-#include <array>
 
 class FrmPsychLaws : public forms::Form
 {
@@ -35,13 +34,13 @@ private:
     forms::PictureBox *picGraph = nullptr;
     forms::TextBox *txtSensation = nullptr;
     forms::Label *lblIntensity = nullptr;
-    std::array<forms::CheckBox *, 2> chkLaws{};
+    forms::ControlArray<forms::CheckBox> chkLaws{QStringLiteral("chkLaws")};
     forms::Label *lblFechner = nullptr;
     forms::Label *lblK = nullptr;
     forms::HScrollBar *hscK = nullptr;
     forms::Label *lblSteven = nullptr;
-    forms::Label *lblB0 = nullptr; // lblB(0), the exponent letter of "S=a*I"
-    std::array<forms::CheckBox *, 3> chkB{};
-    std::array<forms::Label *, 3> lblBRange{};
-    std::array<forms::HScrollBar *, 3> hscB{};
+    forms::ControlArray<forms::Label> lblB{QStringLiteral("lblB")}; // member 0: the exponent of "S=a*I"
+    forms::ControlArray<forms::CheckBox> chkB{QStringLiteral("chkB")};
+    forms::ControlArray<forms::Label> lblBRange{QStringLiteral("lblBRange")};
+    forms::ControlArray<forms::HScrollBar> hscB{QStringLiteral("hscB")};
 };

@@ -72,7 +72,7 @@ void FrmSTDBasic::createControls()
     constexpr std::array<double, 13> axisLefts = {120,  755,  1430, 2090, 2765, 3425, 4085,
                                                   4745, 5385, 6080, 6730, 7400, 8075};
     for (int i = 0; i < 13; ++i) {
-        lblXaxis[i] = addIndexed<Label>(this, QStringLiteral("lblXaxis"), i, axisLefts[i], 3240,
+        addIndexed(lblXaxis, this, i, axisLefts[i], 3240,
                                         i < 10 ? 135 : 255, 255);
         lblXaxis[i]->setCaption(QString::number(i));
         lblXaxis[i]->setBackColor(0xFFFFFF);
@@ -134,11 +134,12 @@ void FrmSTDBasic::createControls()
     Misses = cell("Misses", 4920, 4800, QStringLiteral("3"));
     CR = cell("CR", 6000, 4800, QStringLiteral("4"));
 
-    setTabOrder(dpvalue, BetaValue);
-    setTabOrder(BetaValue, picPlotArea);
-    setTabOrder(picPlotArea, hscDPrime);
-    setTabOrder(hscDPrime, hscBeta);
-    setTabOrder(hscBeta, txtSigNoise);
+    dpvalue->setTabIndex(0);
+    BetaValue->setTabIndex(1);
+    picPlotArea->setTabIndex(2);
+    hscDPrime->setTabIndex(3);
+    hscBeta->setTabIndex(4);
+    txtSigNoise->setTabIndex(5);
 
     on(hscDPrime, &ScrollBar::Change, this, &FrmSTDBasic::hscDPrime_Change);
     on(hscDPrime, &ScrollBar::Scroll, this, &FrmSTDBasic::hscDPrime_Scroll);

@@ -7,7 +7,6 @@
 
 #include "forms/forms.h"
 
-#include <array>
 
 class FrmSTDBasic : public forms::Form
 {
@@ -45,7 +44,7 @@ private:
     forms::PictureBox *picPlotArea = nullptr;
     forms::Label *lblNoise = nullptr;
     forms::TextBox *txtSigNoise = nullptr;
-    std::array<forms::Label *, 13> lblXaxis{};
+    forms::ControlArray<forms::Label> lblXaxis{QStringLiteral("lblXaxis")};
     forms::Label *lblSensoryStrength = nullptr;
     forms::LineControl *linXaxis = nullptr;
     forms::LineControl *linYaxis = nullptr;

@@ -22,16 +22,16 @@ FrmSimCon1::FrmSimCon1()
 
 void FrmSimCon1::createControls()
 {
-    picSurround[0] = addIndexed<PictureBox>(this, QStringLiteral("picSurround"), 0, 240, 240, 3135, 2775);
+    addIndexed(picSurround, this, 0, 240, 240, 3135, 2775);
     picSurround[0]->setBackColor(0x000000);
-    picSurround[1] = addIndexed<PictureBox>(this, QStringLiteral("picSurround"), 1, 3540, 240, 3135, 2775);
+    addIndexed(picSurround, this, 1, 3540, 240, 3135, 2775);
     picSurround[1]->setBackColor(0xFFFFFF);
     // The patches belong to the window, not to the surrounds, and are made
     // after them so they lie in front: the right one can then slide across
     // both surrounds.
-    picCenter[0] = addIndexed<PictureBox>(this, QStringLiteral("picCenter"), 0, 1200, 1200, 1095, 855);
+    addIndexed(picCenter, this, 0, 1200, 1200, 1095, 855);
     picCenter[0]->setBackColor(0x808080);
-    picCenter[1] = addIndexed<PictureBox>(this, QStringLiteral("picCenter"), 1, RightPatchHome, 1200, 1095, 855);
+    addIndexed(picCenter, this, 1, RightPatchHome, 1200, 1095, 855);
     picCenter[1]->setBackColor(0x808080);
     // The darkest grey at the top.
     vscrRigh = add<VScrollBar>(this, QStringLiteral("vscrRigh"), 6840, 120, 375, 3015);

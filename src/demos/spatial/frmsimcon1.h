@@ -6,7 +6,6 @@
 
 #include "forms/forms.h"
 
-#include <array>
 
 class FrmSimCon1 : public forms::Form
 {
@@ -26,8 +25,8 @@ private:
     void vscrRigh_Scroll();
     void pickRightGrey();
 
-    std::array<forms::PictureBox *, 2> picSurround{};
-    std::array<forms::PictureBox *, 2> picCenter{};
+    forms::ControlArray<forms::PictureBox> picSurround{QStringLiteral("picSurround")};
+    forms::ControlArray<forms::PictureBox> picCenter{QStringLiteral("picCenter")};
     forms::VScrollBar *vscrRigh = nullptr;
     forms::CommandButton *cmdClear = nullptr;
     forms::CommandButton *cmdReset = nullptr;

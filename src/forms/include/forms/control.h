@@ -4,7 +4,7 @@
 // pixels), Tag, Visible, Enabled, ToolTipText, font, and the control-array
 // index. Each control type adds its own documented properties.
 
-#include "color.h"
+#include "forms/color.h"
 
 #include <QWidget>
 
@@ -54,6 +54,7 @@ class Control : public QWidget
     Q_PROPERTY(QString Tag READ Tag WRITE setTag)
     Q_PROPERTY(QString ToolTipText READ ToolTipText WRITE setToolTipText)
     Q_PROPERTY(int Index READ Index)
+    Q_PROPERTY(int TabIndex READ TabIndex WRITE setTabIndex)
     Q_PROPERTY(QString FontName READ FontName WRITE setFontName)
     Q_PROPERTY(double FontSize READ FontSize WRITE setFontSize)
     Q_PROPERTY(bool FontBold READ FontBold WRITE setFontBold)
@@ -84,6 +85,11 @@ public:
     int Index() const { return m_index; }
     void setIndex(int index) { m_index = index; }
 
+    // Place in the window's tab order as designed (-1: after the numbered
+    // ones, in the order made); the window applies it when it loads.
+    int TabIndex() const { return m_tabIndex; }
+    void setTabIndex(int index) { m_tabIndex = index; }
+
     QString FontName() const { return m_fontName; }
     double FontSize() const { return m_fontSize; }
     bool FontBold() const { return m_fontBold; }
@@ -103,6 +109,9 @@ signals:
     void Validate(bool &Cancel);
 
 protected:
+    // A control built on a Qt widget: inner fills the control and takes
+    // its keyboard focus.
+    void embed(QWidget *inner);
     // Re-places the widget after a change of geometry or of its container.
     void placeWidget();
     virtual void geometryChangedTwips() {}
@@ -115,6 +124,7 @@ private:
     double m_height = 0;
     QString m_tag;
     int m_index = -1;
+    int m_tabIndex = -1;
     QString m_fontName;
     double m_fontSize = 8.25;
     bool m_fontBold = false;

@@ -1,4 +1,4 @@
-#include "recordingsurface.h"
+#include "support/recordingsurface.h"
 
 namespace forms {
 

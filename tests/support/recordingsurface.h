@@ -4,7 +4,7 @@
 // and line width chosen for it. Tests of plotting routines read the exact
 // geometry back from it instead of guessing it from pixels.
 
-#include "surface.h"
+#include "forms/surface.h"
 
 #include <QList>
 #include <QRectF>

@@ -3,7 +3,7 @@
 // next letter), aligned left, right or centre, on an opaque or transparent
 // background, with an optional border that is flat or three-dimensional.
 
-#include "control.h"
+#include "forms/control.h"
 
 namespace forms {
 

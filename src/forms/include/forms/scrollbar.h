@@ -6,7 +6,7 @@
 // set by code or by the user, and only when it differs; a value outside
 // the range is refused with an error, never clamped.
 
-#include "control.h"
+#include "forms/control.h"
 
 #include <QScrollBar>
 
@@ -62,20 +62,6 @@ private:
     int m_largeChange = 1;
     bool m_syncing = false;
     bool m_dragMoved = false;
-};
-
-class HScrollBar : public ScrollBar
-{
-    Q_OBJECT
-public:
-    explicit HScrollBar(QWidget *parent) : ScrollBar(Qt::Horizontal, parent) {}
-};
-
-class VScrollBar : public ScrollBar
-{
-    Q_OBJECT
-public:
-    explicit VScrollBar(QWidget *parent) : ScrollBar(Qt::Vertical, parent) {}
 };
 
 } // namespace forms

@@ -4,8 +4,8 @@
 // inner area is smaller than the outer size), child controls placed in its
 // inner coordinates, and mouse events in those coordinates.
 
-#include "control.h"
-#include "surface.h"
+#include "forms/control.h"
+#include "forms/surface.h"
 
 #include <QPainter>
 #include <memory>

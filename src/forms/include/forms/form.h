@@ -6,12 +6,15 @@
 // window's MDI area and is shown as soon as it is loaded; a top-level
 // window has no owner.
 
-#include "color.h"
-#include "control.h"
-#include "events.h"
-#include "timer.h"
+#include "forms/color.h"
+#include "forms/control.h"
+#include "forms/controlarray.h"
+#include "forms/events.h"
+#include "forms/timer.h"
 
 #include <QIcon>
+#include <algorithm>
+#include <vector>
 #include <QPointer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -115,14 +118,17 @@ protected:
         control->Move(left, top, width, height);
         return control;
     }
-    // A member of a control array, named "name(index)".
+    // Member index of a control array, named "name(index)".
     template <typename T, typename... Args>
-    T *addIndexed(QWidget *container, const QString &name, int index, double left, double top,
+    T *addIndexed(ControlArray<T> &array, QWidget *container, int index, double left, double top,
                   double width, double height, Args &&...args)
     {
-        T *control = add<T>(container, QStringLiteral("%1(%2)").arg(name).arg(index), left, top,
-                            width, height, std::forward<Args>(args)...);
+        T *control = add<T>(container, array.memberName(index), left, top, width, height,
+                            std::forward<Args>(args)...);
         control->setIndex(index);
+        if (std::find(m_arrays.begin(), m_arrays.end(), &array) == m_arrays.end())
+            m_arrays.push_back(&array);
+        array.insert(index, control);
         return control;
     }
     LineControl *addLine(QWidget *container, const QString &name, double x1, double y1, double x2,
@@ -143,8 +149,12 @@ private:
     void placeFrame();
     void validateOnFocusChange(QWidget *old, QWidget *now);
     void focusFirstControl();
+    void applyTabOrder();
+    // Keeps Left and Top with the frame the user moved to at.
+    void followFrame(QPoint at);
 
     Design m_design;
+    std::vector<ControlArrayBase *> m_arrays; // emptied by Unload
     QPointer<QMdiArea> m_mdiArea;
     QPointer<QMdiSubWindow> m_subWindow;
     bool m_loaded = false;
@@ -152,6 +162,7 @@ private:
     bool m_loadHidden = false;
     bool m_positioned = false;
     bool m_placing = false;
+    bool m_refocusing = false;
     QString m_caption;
     QString m_tag;
     OleColor m_backColor = SystemColor::ButtonFace;

@@ -4,7 +4,7 @@
 // picture box is the surface windows draw on; RecordingSurface records the
 // calls so that the exact geometry of a plotting routine can be tested.
 
-#include "color.h"
+#include "forms/color.h"
 
 #include <QImage>
 #include <QPointF>

@@ -4,7 +4,7 @@
 // the key, another code replaces it. MaxLength limits typing only; code may
 // write longer text. Change follows every change of Text, typed or set.
 
-#include "control.h"
+#include "forms/control.h"
 
 class QLineEdit;
 class QPlainTextEdit;

@@ -3,7 +3,7 @@
 // a caption set into its top edge (no border and no caption when its
 // BorderStyle is 0).
 
-#include "control.h"
+#include "forms/control.h"
 
 namespace forms {
 

@@ -1,10 +1,11 @@
 #pragma once
 // Data files and pictures. A data file is named relative to the working
 // folder, with "\" or "/" between folders; it is looked up in the working
-// folder first, then in the installed data folder.
+// folder first, then in the program's data folders.
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 namespace forms {
 
@@ -13,11 +14,14 @@ QString findDataFile(const QString &name);
 // Also search this folder (after the working folder and before the
 // installed ones); tools and tests use it.
 void addDataFolder(const QString &folder);
-// Whether the installed data folders and the source tree's assets are
-// searched after the working folder and the added folders (they are
-// unless turned off); tests turn them off to see how a window copes with
-// a missing file.
-void setInstalledDataFolders(bool searched);
+// The program's own data folders, in the order they are searched (the
+// program gives them when it starts: where it is installed, its source
+// tree's assets).
+void setProgramDataFolders(const QStringList &folders);
+// Whether the program's data folders are searched after the working folder
+// and the added folders (they are unless turned off); tests turn them off
+// to see how a window copes with a missing file.
+void searchProgramDataFolders(bool searched);
 
 // Loads a bitmap. Raises FileNotFound (naming the file) when it cannot be
 // found and InvalidPicture when it is not a readable picture.
