@@ -70,7 +70,10 @@ void Form::applyDesign()
 {
     m_caption = m_design.caption;
     setWindowTitle(m_caption);
-    m_backColor = m_design.backColor;
+    // A new load starts a new drawing with the design's colours.
+    discardDrawing();
+    setForeColor(SystemColor::ButtonText);
+    setBackColor(m_design.backColor);
     m_tag.clear();
     if (!m_design.icon.isNull())
         setWindowIcon(m_design.icon);
@@ -258,12 +261,6 @@ void Form::setCaption(const QString &caption)
         m_subWindow->setWindowTitle(caption);
 }
 
-void Form::setBackColor(OleColor color)
-{
-    m_backColor = color;
-    update();
-}
-
 void Form::setLeft(double twips)
 {
     m_left = twips;
@@ -358,6 +355,7 @@ void Form::closeEvent(QCloseEvent *event)
 void Form::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    fitCanvas();
     if (m_loaded && !m_loading)
         guarded([this] { Form_Resize(); });
 }
@@ -388,7 +386,7 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
 void Form::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), toQColor(m_backColor));
+    paintCanvas(p, QPoint(0, 0));
 }
 
 void Form::validateOnFocusChange(QWidget *old, QWidget *now)

@@ -32,6 +32,24 @@ QPointF Surface::toTwips(QPointF user) const
             (user.y() - m_scaleTop) * innerHeightTwips() / m_scaleHeight};
 }
 
+QPointF Surface::toUser(QPointF twips) const
+{
+    if (!m_userScale)
+        return twips;
+    return {m_scaleLeft + twips.x() * m_scaleWidth / std::max(1.0, innerWidthTwips()),
+            m_scaleTop + twips.y() * m_scaleHeight / std::max(1.0, innerHeightTwips())};
+}
+
+void Surface::resetSettings()
+{
+    m_userScale = false;
+    m_foreColor = SystemColor::WindowText;
+    m_fillColor = 0;
+    m_fillStyle = 1;
+    m_drawWidth = 1;
+    m_current = {};
+}
+
 double Surface::userToTwipsX(double dx) const
 {
     return m_userScale ? dx * innerWidthTwips() / std::abs(m_scaleWidth) : dx;
@@ -71,6 +89,8 @@ void Surface::LineTo(double x2, double y2, OleColor color)
 void Surface::Box(double x1, double y1, double x2, double y2, OleColor color, bool filled)
 {
     m_current = {x2, y2};
+    if (!filled && m_fillStyle == 0)
+        paintBox({x1, y1}, {x2, y2}, m_fillColor, true);
     paintBox({x1, y1}, {x2, y2}, color, filled);
 }
 
@@ -79,6 +99,8 @@ void Surface::Circle(double x, double y, double radius) { Circle(x, y, radius, m
 void Surface::Circle(double x, double y, double radius, OleColor color)
 {
     m_current = {x, y};
+    if (m_fillStyle == 0)
+        paintDisc(m_current, radius, m_fillColor);
     paintCircle(m_current, radius, color, m_drawWidth);
 }
 

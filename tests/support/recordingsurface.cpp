@@ -51,6 +51,12 @@ void RecordingSurface::paintCircle(QPointF centre, double radius, OleColor color
                               .width = width, .radius = radius};
 }
 
+void RecordingSurface::paintDisc(QPointF centre, double radius, OleColor color)
+{
+    m_primitives << Primitive{.kind = Kind::Circle, .from = centre, .to = centre, .color = color,
+                              .width = DrawWidth(), .radius = radius, .filled = true};
+}
+
 void RecordingSurface::paintPicture(const QImage &, QRectF target, QRectF source, RasterOp op)
 {
     m_primitives << Primitive{.kind = Kind::Picture, .from = target.topLeft(), .to = target.topLeft(),

@@ -26,7 +26,7 @@ public:
         OleColor color = 0;
         int width = 1;        // DrawWidth at the time (pixels)
         double radius = 0;    // circles
-        bool filled = false;  // boxes
+        bool filled = false;  // boxes, circles (a filled disc)
         QRectF target;        // pictures: destination (twips) and source (pixels)
         QRectF source;
         RasterOp op = RasterOp::SrcCopy;
@@ -57,6 +57,8 @@ protected:
     void paintLine(QPointF from, QPointF to, OleColor color, int width) override;
     void paintBox(QPointF from, QPointF to, OleColor color, bool filled) override;
     void paintCircle(QPointF centre, double radius, OleColor color, int width) override;
+    // Recorded as a circle with `filled` set.
+    void paintDisc(QPointF centre, double radius, OleColor color) override;
     void paintPicture(const QImage &picture, QRectF target, QRectF source, RasterOp op) override;
 
 private:

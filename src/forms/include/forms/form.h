@@ -4,8 +4,10 @@
 // close box) discards controls, drawings and running timers while the
 // window's own members keep their values. A child window lives in the main
 // window's MDI area and is shown as soon as it is loaded; a top-level
-// window has no owner.
+// window has no owner. Its client area is a drawing surface like a picture
+// box, with a Picture of its own shown unscaled at the top left.
 
+#include "forms/canvas.h"
 #include "forms/color.h"
 #include "forms/control.h"
 #include "forms/controlarray.h"
@@ -24,7 +26,7 @@ namespace forms {
 
 class LineControl;
 
-class Form : public QWidget
+class Form : public QWidget, public Canvas
 {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
@@ -36,6 +38,14 @@ class Form : public QWidget
     Q_PROPERTY(double ScaleWidth READ ScaleWidth)
     Q_PROPERTY(double ScaleHeight READ ScaleHeight)
     Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(quint32 FillColor READ FillColor WRITE setFillColor)
+    Q_PROPERTY(int FillStyle READ FillStyle WRITE setFillStyle)
+    Q_PROPERTY(int DrawWidth READ DrawWidth WRITE setDrawWidth)
+    Q_PROPERTY(bool AutoRedraw READ AutoRedraw WRITE setAutoRedraw)
+    Q_PROPERTY(QImage Picture READ Picture WRITE setPicture)
+    Q_PROPERTY(double CurrentX READ CurrentX WRITE setCurrentX)
+    Q_PROPERTY(double CurrentY READ CurrentY WRITE setCurrentY)
     Q_PROPERTY(bool Loaded READ isLoaded)
     Q_PROPERTY(bool MdiChild READ isMdiChild)
 
@@ -77,10 +87,8 @@ public:
 
     QString Caption() const { return m_caption; }
     void setCaption(const QString &caption);
-    QString Tag() const { return m_tag; }
+    QString Tag() const override { return m_tag; }
     void setTag(const QString &tag) { m_tag = tag; }
-    OleColor BackColor() const { return m_backColor; }
-    void setBackColor(OleColor color);
 
     // Position relative to the MDI client area (child windows) or the
     // screen, as set (real twips, read back exactly).
@@ -89,13 +97,10 @@ public:
     void setLeft(double twips);
     void setTop(double twips);
     // Outer size, frame and title included.
-    double Width() const;
-    double Height() const;
+    double Width() const override;
+    double Height() const override;
     void setWidth(double twips);
     void setHeight(double twips);
-    // Inner (client) size.
-    double ScaleWidth() const { return width() * TwipsPerPixel; }
-    double ScaleHeight() const { return height() * TwipsPerPixel; }
 
     // The window's timers (tests deliver ticks through them).
     QList<Timer *> timers() const { return findChildren<Timer *>(); }
@@ -139,6 +144,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    QSize canvasPixels() const override { return size(); }
+    qreal canvasRatio() const override { return devicePixelRatioF(); }
+    void canvasChanged() override { update(); }
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -165,7 +173,6 @@ private:
     bool m_refocusing = false;
     QString m_caption;
     QString m_tag;
-    OleColor m_backColor = SystemColor::ButtonFace;
     double m_left = 0;
     double m_top = 0;
 };

@@ -42,6 +42,12 @@ public:
 
     OleColor ForeColor() const { return m_foreColor; }
     void setForeColor(OleColor c) { m_foreColor = c; }
+    // FillStyle 0 (solid) fills the inside of boxes and circles drawn as
+    // outlines with FillColor; 1 (transparent, the default) leaves it.
+    OleColor FillColor() const { return m_fillColor; }
+    void setFillColor(OleColor c) { m_fillColor = c; }
+    int FillStyle() const { return m_fillStyle; }
+    void setFillStyle(int style) { m_fillStyle = style; }
     int DrawWidth() const { return m_drawWidth; }
     void setDrawWidth(int pixels) { m_drawWidth = std::max(1, pixels); }
     double CurrentX() const { return m_current.x(); }
@@ -72,7 +78,16 @@ public:
                       double width2 = Omitted, double height2 = Omitted,
                       RasterOp op = RasterOp::SrcCopy);
 
+    // The one mapping between user coordinates and twips of the inner area
+    // (from its top left), used by drawing and by mouse events alike.
+    QPointF toTwips(QPointF user) const;
+    QPointF toUser(QPointF twips) const;
+
 protected:
+    // Back to the settings of a new surface: no user scale, default colours
+    // and widths, the current point at (0, 0).
+    void resetSettings();
+
     // Inner size in twips, the base of the default coordinate system.
     virtual double innerWidthTwips() const = 0;
     virtual double innerHeightTwips() const = 0;
@@ -83,11 +98,10 @@ protected:
     virtual void paintLine(QPointF from, QPointF to, OleColor color, int width) = 0;
     virtual void paintBox(QPointF from, QPointF to, OleColor color, bool filled) = 0;
     virtual void paintCircle(QPointF centre, double radius, OleColor color, int width) = 0;
+    virtual void paintDisc(QPointF centre, double radius, OleColor color) = 0;
     // Rectangles in twips of the destination and pixels of the source.
     virtual void paintPicture(const QImage &picture, QRectF target, QRectF source, RasterOp op) = 0;
 
-    // User coordinates -> twips of the inner area.
-    QPointF toTwips(QPointF user) const;
     double userToTwipsX(double dx) const;
 
 private:
@@ -97,6 +111,8 @@ private:
     double m_scaleWidth = 1;
     double m_scaleHeight = 1;
     OleColor m_foreColor = SystemColor::WindowText;
+    OleColor m_fillColor = 0;
+    int m_fillStyle = 1;
     int m_drawWidth = 1;
     QPointF m_current;
 };
