@@ -39,8 +39,7 @@ void FrmLinInterp::createControls()
         return box;
     };
     const auto minus = [&](int i, double left, double top) {
-        symbol(addIndexed(lblMinus, this, i, left, top, 255, 255),
-                             QStringLiteral("-"));
+        symbol(addIndexed(lblMinus, this, i, left, top, 255, 255), QStringLiteral("-"));
         lblMinus[i]->setFontBold(true);
         lblMinus[i]->setAlignment(Label::Center);
     };
@@ -53,19 +52,16 @@ void FrmLinInterp::createControls()
                        QStringLiteral("Threshold"));
     lblThresh->setAlignment(Label::RightJustify);
     lblequal = symbol(add<Label>(this, QStringLiteral("lblequal"), 1320, 960, 135, 255), QStringLiteral("="));
-    symbol(addIndexed(lblLeftParens, this, 0, 1560, 960, 135, 255),
-                              QStringLiteral("("));
+    symbol(addIndexed(lblLeftParens, this, 0, 1560, 960, 135, 255), QStringLiteral("("));
     txtThreshPercent = term("txtThreshPercent", 1680, 960, 375, QStringLiteral("Threshold %"),
                             QStringLiteral("Enter the percentage for your threshold."));
     minus(0, 2040, 960);
     txtLowerPersentage = term("txtLowerPersentage", 2280, 960, 615, QStringLiteral("Lower %"),
                               QStringLiteral("Enter the percentage that is below the threshold percentage."));
-    symbol(addIndexed(lblRight, this, 0, 2880, 960, 255, 255),
-                         QStringLiteral(") *"));
+    symbol(addIndexed(lblRight, this, 0, 2880, 960, 255, 255), QStringLiteral(") *"));
 
     // The numerator of the fraction.
-    symbol(addIndexed(lblLeftParens, this, 1, 3240, 720, 135, 255),
-                              QStringLiteral("("));
+    symbol(addIndexed(lblLeftParens, this, 1, 3240, 720, 135, 255), QStringLiteral("("));
     txtUpperVal = term("txtUpperVal", 3360, 720, 615, QStringLiteral("Upper Value"),
                        QStringLiteral("Enter the value associated with the percentage that is greater "
                                       "than the threshold percentage."));
@@ -73,24 +69,20 @@ void FrmLinInterp::createControls()
     txtLowerVal = term("txtLowerVal", 4200, 720, 615, QStringLiteral("Lower Value"),
                        QStringLiteral("Enter the value associated with the percentage that is less than "
                                       "the threshold percentage."));
-    symbol(addIndexed(lblRight, this, 1, 4800, 720, 255, 255),
-                         QStringLiteral(") "));
+    symbol(addIndexed(lblRight, this, 1, 4800, 720, 255, 255), QStringLiteral(") "));
     Line1 = addLine(this, QStringLiteral("Line1"), 3120, 1080, 5040, 1080);
 
     // The denominator: its lower percentage mirrors the box on the left.
-    symbol(addIndexed(lblLeftParens, this, 2, 3240, 1200, 135, 255),
-                              QStringLiteral("("));
+    symbol(addIndexed(lblLeftParens, this, 2, 3240, 1200, 135, 255), QStringLiteral("("));
     txtUpperPercent = term("txtUpperPercent", 3360, 1200, 615, QStringLiteral("Upper %"),
                            QStringLiteral("Enter here the percentage above the threshold."));
     minus(2, 3960, 1200);
     lblLowerPercent = symbol(add<Label>(this, QStringLiteral("lblLowerPercent"), 4200, 1200, 615, 255),
                              QStringLiteral("Lower%"));
-    symbol(addIndexed(lblRight, this, 2, 4800, 1200, 255, 255),
-                         QStringLiteral(") "));
+    symbol(addIndexed(lblRight, this, 2, 4800, 1200, 255, 255), QStringLiteral(") "));
 
     lblPlus = symbol(add<Label>(this, QStringLiteral("lblPlus"), 5100, 960, 135, 255), QStringLiteral("+"));
-    symbol(addIndexed(lblLowerVal, this, 1, 5280, 960, 615, 255),
-                          QStringLiteral("LowerValue"));
+    symbol(addIndexed(lblLowerVal, this, 1, 5280, 960, 615, 255), QStringLiteral("LowerValue"));
 
     cmdCalc = add<CommandButton>(this, QStringLiteral("cmdCalc"), 2760, 1920, 1095, 375);
     cmdCalc->setCaption(QStringLiteral("Calculate"));
