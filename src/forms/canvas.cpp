@@ -151,12 +151,15 @@ void Canvas::ensureImage()
     flush();
     QImage grown(wanted.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     grown.fill(toQColor(m_backColor));
-    if (!m_image.isNull()) {
+    if (!m_image.isNull() || !m_picture.isNull()) {
         QPainter p(&grown);
-        p.drawImage(0, 0, m_image);
-    } else if (!m_picture.isNull()) {
-        QPainter p(&grown);
-        p.drawImage(QRectF(QPointF(0, 0), QSizeF(m_picture.size()) * dpr), m_picture);
+        // The picture lies behind everything, so area the surface gains
+        // shows it where it reaches (a window made smaller and then larger
+        // again shows its whole picture); what was drawn lies over it.
+        if (!m_picture.isNull())
+            p.drawImage(QRectF(QPointF(0, 0), QSizeF(m_picture.size()) * dpr), m_picture);
+        if (!m_image.isNull())
+            p.drawImage(0, 0, m_image);
     }
     m_image = grown;
     m_dpr = dpr;
