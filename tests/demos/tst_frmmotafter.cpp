@@ -451,25 +451,26 @@ void TestFrmMotAfter::frameIndexSurvivesReopening()
 
 void TestFrmMotAfter::unloadablePicturesAreReported_data()
 {
+    // The message; %1 stands for the reason the picture layer gives.
     QTest::addColumn<QList<int>>("missing");
     QTest::addColumn<bool>("broken"); // else not there at all
     QTest::addColumn<QString>("message");
     QTest::newRow("one missing") << QList<int>{12} << false
                                  << QStringLiteral("The spiral picture \"images\\spiral 120.bmp\" could not be loaded "
-                                                   "(file not found), so the spiral skips that picture as it turns.");
+                                                   "(%1), so the spiral skips that picture as it turns.");
     QTest::newRow("one broken") << QList<int>{12} << true
                                 << QStringLiteral("The spiral picture \"images\\spiral 120.bmp\" could not be loaded "
-                                                  "(invalid picture), so the spiral skips that picture as it turns.");
+                                                  "(%1), so the spiral skips that picture as it turns.");
     QTest::newRow("the first and two more missing")
         << QList<int>{0, 1, 35} << false
         << QStringLiteral("The spiral picture \"images\\spiral 00.bmp\" and 2 other spiral pictures could not be "
-                          "loaded (file not found), so the spiral skips them as it turns.");
+                          "loaded (%1), so the spiral skips them as it turns.");
     QList<int> all;
     for (int i = 0; i < Frames; ++i)
         all << i;
     QTest::newRow("all missing") << all << false
                                  << QStringLiteral("The spiral picture \"images\\spiral 00.bmp\" and 35 other spiral "
-                                                   "pictures could not be loaded (file not found), so no spiral can be shown.");
+                                                   "pictures could not be loaded (%1), so no spiral can be shown.");
 }
 
 void TestFrmMotAfter::unloadablePicturesAreReported()
@@ -494,13 +495,20 @@ void TestFrmMotAfter::unloadablePicturesAreReported()
     searchProgramDataFolders(false);
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
+    QString reason;
+    try {
+        LoadPicture(spiralFile(missing.first()));
+    } catch (const RuntimeError &e) {
+        reason = RuntimeError::errorName(e.code()).toLower();
+    }
     testsupport::MessageRecorder recorder;
     open();
     QDir::setCurrent(previous);
     searchProgramDataFolders(true);
 
-    // One message naming the first file that failed.
-    QCOMPARE(recorder.texts(), QStringList{message});
+    // One message naming the first file that failed, and why.
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(recorder.texts(), QStringList{message.arg(reason)});
     QCOMPARE(recorder.boxes[0].second, QStringLiteral("Picture Not Loaded"));
 
     // The window is up and works. A missing first picture leaves the frame
