@@ -158,7 +158,7 @@ void FrmStructFromMotion::timPause_Timer()
             direction = QStringLiteral("Up");
             target = (H - T - SH) * (0.25 + 0.75 * Rnd()) + T;
         } else if (T > H / 4) {
-            // Upward.
+            // Upward, to anywhere up to three quarters of the way from the edge.
             direction = QStringLiteral("Down");
             target = Rnd() * 0.75 * T;
         }
@@ -174,35 +174,22 @@ void FrmStructFromMotion::timMove_Timer()
     // "Left" and "Right" name the property Left and which way it changes,
     // not the way the square goes on screen: "Left" moves it to the right.
     const QString direction = Square->Tag();
-    if (direction != QLatin1String("Left") && direction != QLatin1String("Right")
-        && direction != QLatin1String("Up") && direction != QLatin1String("Down"))
+    const bool horizontal = direction == QLatin1String("Left") || direction == QLatin1String("Right");
+    const bool increasing = direction == QLatin1String("Left") || direction == QLatin1String("Up");
+    if (!horizontal && direction != QLatin1String("Up") && direction != QLatin1String("Down"))
         return;
     const double target = CSng(CDbl(timMove->Tag()));
-    if (direction == QLatin1String("Left")) {
-        if (target > Square->Left())
-            Square->setLeft(Square->Left() + Step);
+    const double at = horizontal ? Square->Left() : Square->Top();
+    if (increasing ? target > at : target < at) {
+        // The last step may pass the target by up to a step.
+        const double next = increasing ? at + Step : at - Step;
+        if (horizontal)
+            Square->setLeft(next);
         else
-            endMove();
-    } else if (direction == QLatin1String("Right")) {
-        if (target < Square->Left())
-            Square->setLeft(Square->Left() - Step);
-        else
-            endMove();
-    } else if (direction == QLatin1String("Up")) {
-        if (target > Square->Top())
-            Square->setTop(Square->Top() + Step);
-        else
-            endMove();
+            Square->setTop(next);
     } else {
-        if (target < Square->Top())
-            Square->setTop(Square->Top() - Step);
-        else
-            endMove();
+        // Arrived: a rest, then the next move.
+        timMove->setEnabled(false);
+        timPause->setEnabled(true);
     }
-}
-
-void FrmStructFromMotion::endMove()
-{
-    timMove->setEnabled(false);
-    timPause->setEnabled(true);
 }

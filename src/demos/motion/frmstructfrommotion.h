@@ -23,8 +23,6 @@ private:
     void cmdMove_Click();
     void timPause_Timer();
     void timMove_Timer();
-    // Ends a move: the square rests, then the next move is chosen.
-    void endMove();
 
     forms::Frame *frame1 = nullptr;
     forms::PictureBox *picStruct = nullptr;
