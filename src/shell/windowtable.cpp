@@ -5,6 +5,9 @@
 #include "demos/depth/frmmotionindepth.h"
 #include "demos/depth/frmrds.h"
 #include "demos/motion/frmappmot.h"
+#include "demos/motion/frmframe.h"
+#include "demos/motion/frmmotafter.h"
+#include "demos/motion/frmstructfrommotion.h"
 #include "demos/psychophysics/frmlininterp.h"
 #include "demos/psychophysics/frmstdbasic.h"
 #include "demos/psychophysics/frmpsychlaws.h"
@@ -48,9 +51,9 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmColorMixer"), make<FrmColorMixer>()},
         {QStringLiteral("frmColorOpponent"), {}},
         {QStringLiteral("frmAppMot"), make<FrmAppMot>()},
-        {QStringLiteral("frmMotAfter"), {}},
-        {QStringLiteral("frmFrame"), {}},
-        {QStringLiteral("frmStructFromMotion"), {}},
+        {QStringLiteral("frmMotAfter"), make<FrmMotAfter>()},
+        {QStringLiteral("frmFrame"), make<FrmFrame>()},
+        {QStringLiteral("frmStructFromMotion"), make<FrmStructFromMotion>()},
         {QStringLiteral("frmMotionInDepth"), make<FrmMotionInDepth>()},
         {QStringLiteral("frmRDS"), make<FrmRDS>()},
         {QStringLiteral("frmAbout"), make<FrmAbout>()},
