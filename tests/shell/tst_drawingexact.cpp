@@ -63,7 +63,7 @@ QString firstDifference(const QImage &a, const QImage &b)
 // so that both openings draw the same.
 Form *openScripted(MainWindow &main, const QString &item, const QString &window)
 {
-    Random::script(QList<float>(256, 0.37f));
+    Random::script(QList<float>(8192, 0.37f));
     MenuItem *menuItem = main.menuItem(item);
     if (menuItem->Checked())
         menuItem->trigger(); // a toggle whose mark an earlier close left set
@@ -83,7 +83,7 @@ QList<QImage> windowPictures(MainWindow &main, const QString &item, const QStrin
     for (ScrollBar *bar : form->findChildren<ScrollBar *>()) {
         if (!form->isLoaded() || !bar->isVisible() || !bar->isEnabled())
             continue;
-        Random::script(QList<float>(256, 0.61f));
+        Random::script(QList<float>(8192, 0.61f));
         bar->bar()->triggerAction(QAbstractSlider::SliderToMaximum);
         testsupport::settle();
         pictures << form->grab().toImage();
