@@ -12,6 +12,8 @@
 #include "demos/psychophysics/frmpsychlaws.h"
 #include "demos/spatial/frmballistic.h"
 #include "demos/spatial/frmbasiclight.h"
+#include "demos/spatial/frmcontrast.h"
+#include "demos/spatial/frmcsf.h"
 #include "demos/spatial/frmsimcon1.h"
 #include "demos/spatial/frmsimulcontrast.h"
 
@@ -38,8 +40,8 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmSimCon1"), make<FrmSimCon1>()},
         {QStringLiteral("frmMachBands"), {}},
         {QStringLiteral("frmFourier"), {}},
-        {QStringLiteral("frmContrast"), {}},
-        {QStringLiteral("frmCSF"), {}},
+        {QStringLiteral("frmContrast"), make<FrmContrast>()},
+        {QStringLiteral("frmCSF"), make<FrmCSF>()},
         {QStringLiteral("frmSFChannel"), {}},
         {QStringLiteral("frmSFChannels"), {}},
         {QStringLiteral("frmMonoChromat"), {}},
