@@ -36,24 +36,12 @@ QIcon colorOpponentIcon()
     return icon;
 }
 
-// A channel's signal s as a colour: the excitatory colour for s > 0, the
-// inhibitory one for s < 0, grey at balance; the further from balance, the
-// brighter. |s| of 255 gives 255.5, which rounds to 256 and counts as 255.
-struct ChannelLook
+// A channel's circle takes the colour it signals, its name the same hue.
+void showChannel(Shape *circle, Label *name, OleColor fill, OleColor text, const char *caption)
 {
-    OleColor fill;
-    OleColor text;
-    QString caption;
-};
-
-ChannelLook channelLook(double s, OleColor (*positive)(double), const char *positiveName,
-                        OleColor (*negative)(double), const char *negativeName)
-{
-    if (s > 0)
-        return {positive(CInt(128 + s / 2)), positive(255), QString::fromLatin1(positiveName)};
-    if (s < 0)
-        return {negative(CInt(128 - s / 2)), negative(255), QString::fromLatin1(negativeName)};
-    return {RGB(128, 128, 128), RGB(175, 175, 175), QStringLiteral("Neutral")};
+    circle->setFillColor(fill);
+    name->setForeColor(text);
+    name->setCaption(QString::fromLatin1(caption));
 }
 } // namespace
 
@@ -255,17 +243,21 @@ void FrmColorOpponent::UpdateOpponent()
     lblBYout->setCaption(CStr(BY));
     lblRGout->setCaption(CStr(RG));
 
-    const auto blue = [](double v) { return RGB(0, 0, v); };
-    const auto yellow = [](double v) { return RGB(v, v, 0); };
-    const auto red = [](double v) { return RGB(v, 0, 0); };
-    const auto green = [](double v) { return RGB(0, v, 0); };
-    const auto show = [](Shape *circle, Label *name, const ChannelLook &look) {
-        circle->setFillColor(look.fill);
-        name->setForeColor(look.text);
-        name->setCaption(look.caption);
-    };
-    show(cirBY, lblBYcolor, channelLook(BY, blue, "Blue", yellow, "Yellow"));
-    show(cirRG, lblRGcolor, channelLook(RG, red, "Red", green, "Green"));
+    // The further from balance, the brighter the circle. |BY| or |RG| of
+    // 255 gives 255.5, which rounds to 256 and counts as 255.
+    if (BY > 0)
+        showChannel(cirBY, lblBYcolor, RGB(0, 0, CInt(128 + BY / 2)), RGB(0, 0, 255), "Blue");
+    else if (BY < 0)
+        showChannel(cirBY, lblBYcolor, RGB(CInt(128 - BY / 2), CInt(128 - BY / 2), 0), RGB(255, 255, 0), "Yellow");
+    else
+        showChannel(cirBY, lblBYcolor, RGB(128, 128, 128), RGB(175, 175, 175), "Neutral");
+
+    if (RG > 0)
+        showChannel(cirRG, lblRGcolor, RGB(CInt(128 + RG / 2), 0, 0), RGB(255, 0, 0), "Red");
+    else if (RG < 0)
+        showChannel(cirRG, lblRGcolor, RGB(0, CInt(128 - RG / 2), 0), RGB(0, 255, 0), "Green");
+    else
+        showChannel(cirRG, lblRGcolor, RGB(128, 128, 128), RGB(175, 175, 175), "Neutral");
 }
 
 FrmColorOpponent::Cone FrmColorOpponent::coneB() const
