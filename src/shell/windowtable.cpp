@@ -2,6 +2,8 @@
 
 #include "shell/aboutwindow.h"
 #include "demos/colour/frmcolormixer.h"
+#include "demos/colour/frmcoloropponent.h"
+#include "demos/colour/frmtrichromatic.h"
 #include "demos/depth/frmmotionindepth.h"
 #include "demos/depth/frmrds.h"
 #include "demos/motion/frmappmot.h"
@@ -47,9 +49,9 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmSFChannels"), {}},
         {QStringLiteral("frmMonoChromat"), {}},
         {QStringLiteral("frmDiChromat"), {}},
-        {QStringLiteral("frmTrichromatic"), {}},
+        {QStringLiteral("frmTrichromatic"), make<FrmTrichromatic>()},
         {QStringLiteral("frmColorMixer"), make<FrmColorMixer>()},
-        {QStringLiteral("frmColorOpponent"), {}},
+        {QStringLiteral("frmColorOpponent"), make<FrmColorOpponent>()},
         {QStringLiteral("frmAppMot"), make<FrmAppMot>()},
         {QStringLiteral("frmMotAfter"), make<FrmMotAfter>()},
         {QStringLiteral("frmFrame"), make<FrmFrame>()},
