@@ -2,6 +2,8 @@
 
 #include "shell/aboutwindow.h"
 #include "demos/colour/frmcolormixer.h"
+#include "demos/colour/frmdichromat.h"
+#include "demos/colour/frmmonochromat.h"
 #include "demos/depth/frmmotionindepth.h"
 #include "demos/depth/frmrds.h"
 #include "demos/motion/frmappmot.h"
@@ -40,8 +42,8 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmCSF"), {}},
         {QStringLiteral("frmSFChannel"), {}},
         {QStringLiteral("frmSFChannels"), {}},
-        {QStringLiteral("frmMonoChromat"), {}},
-        {QStringLiteral("frmDiChromat"), {}},
+        {QStringLiteral("frmMonoChromat"), make<FrmMonoChromat>()},
+        {QStringLiteral("frmDiChromat"), make<FrmDiChromat>()},
         {QStringLiteral("frmTrichromatic"), {}},
         {QStringLiteral("frmColorMixer"), make<FrmColorMixer>()},
         {QStringLiteral("frmColorOpponent"), {}},
