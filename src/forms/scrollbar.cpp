@@ -2,6 +2,7 @@
 
 #include "forms/errors.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -24,6 +25,24 @@ ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent)
     syncBar();
     connect(m_bar, &QScrollBar::valueChanged, this, &ScrollBar::barValueChanged);
     connect(m_bar, &QScrollBar::sliderReleased, this, &ScrollBar::barReleased);
+    m_bar->installEventFilter(this);
+}
+
+bool ScrollBar::eventFilter(QObject *watched, QEvent *event)
+{
+    // Qt's scroll bars invert their controls for the wheel's sake, which
+    // also turns Left and Right round: Right would move the thumb left.
+    // Left steps toward the left (or top) end and Right toward the right
+    // (or bottom) end, as Up and Down already do.
+    if (watched == m_bar && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right) {
+            m_bar->triggerAction(key == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
+                                                     : QAbstractSlider::SliderSingleStepAdd);
+            return true;
+        }
+    }
+    return Control::eventFilter(watched, event);
 }
 
 void ScrollBar::setMin(int min) { setRange(min, m_max); }
