@@ -129,6 +129,8 @@ private slots:
     void standardBarHearsAfterModeSwitches();
     void standardPickedInPlot();
     void leavingKeepsStandard();
+    void keyboardAlone();
+    void survivesRoughUse();
     void reopensAfresh();
 
 private:
@@ -137,6 +139,7 @@ private:
     void addPrimary();
     void setStandard(int nm);
     void verifyMode(bool twoPrimaries);
+    void tabTo(QWidget *target);
     void verifyMatchShown(bool shown);
     void verifyComparisonPatch(int r, int g);
     QStringList everythingShown() const;
@@ -765,6 +768,86 @@ void TestFrmDiChromat::leavingKeepsStandard()
     QCOMPARE(HScroll1()->Value(), 350);
     click(button("cmdReset"));
     verifyMode(false);
+}
+
+// Tab moves the focus from control to control until it reaches target.
+void TestFrmDiChromat::tabTo(QWidget *target)
+{
+    for (int presses = 0; QApplication::focusWidget() != target; ++presses) {
+        QVERIFY2(presses < 20, "the tab order does not reach the control");
+        QVERIFY(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+}
+
+void TestFrmDiChromat::keyboardAlone()
+{
+    testsupport::MessageRecorder messages;
+    openScripted(450, 600);
+    form()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form()));
+    tabTo(HScroll1()->bar());
+    QTest::keyClick(HScroll1()->bar(), Qt::Key_Right);
+    QCOMPARE(caption("lblComparison"), QStringLiteral("601"));
+    tabTo(VScroll1()->bar());
+    QTest::keyClick(VScroll1()->bar(), Qt::Key_Up);
+    QCOMPARE(input(1), QStringLiteral("251"));
+
+    tabTo(button("cmdAddPrimary")->button());
+    QTest::keyClick(button("cmdAddPrimary")->button(), Qt::Key_Space);
+    verifyMode(true);
+    tabTo(hscStandard()->bar());
+    for (int i = 0; i < 50; ++i)
+        QTest::keyClick(hscStandard()->bar(), Qt::Key_Right);
+    QCOMPARE(caption("lblStandard"), QStringLiteral("500"));
+    QVERIFY(isNear(markerColumns(picStandard(), Qt::black), 500));
+    tabTo(button("cmdMatch")->button());
+    QTest::keyClick(button("cmdMatch")->button(), Qt::Key_Space);
+    QCOMPARE(VScroll1()->Value(), 260);
+    QCOMPARE(vscPrim2()->Value(), 52);
+    verifyMatchShown(true);
+    tabTo(vscPrim2()->bar());
+    QTest::keyClick(vscPrim2()->bar(), Qt::Key_Home);
+    QCOMPARE(input(4), QStringLiteral("500"));
+    verifyMatchShown(false);
+    QVERIFY(messages.boxes.isEmpty());
+
+    tabTo(button("cmdAddPrimary")->button());
+    QTest::keyClick(button("cmdAddPrimary")->button(), Qt::Key_Space);
+    verifyMode(false);
+}
+
+// Every bar driven to both ends by key in both modes, buttons and plots
+// clicked in quick succession: no error beyond the negative primary a
+// match can need, and what is shown still follows the bars.
+void TestFrmDiChromat::survivesRoughUse()
+{
+    testsupport::MessageRecorder messages;
+    openScripted(500, 600);
+    for (int round = 0; round < 4; ++round) {
+        for (ScrollBar *b : form()->findChildren<ScrollBar *>()) {
+            if (!b->isVisible())
+                continue;
+            for (Qt::Key key : {Qt::Key_Home, Qt::Key_End, Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown})
+                QTest::keyClick(b->bar(), key);
+        }
+        for (int n = 0; n < 10; ++n) {
+            for (const char *name : {"cmdReset", "cmdMatch"}) {
+                if (button(name)->isVisible())
+                    click(button(name));
+            }
+            QTest::mouseClick(picComparison(), Qt::LeftButton, {}, QPoint(n * 20, 30));
+            QTest::mouseClick(picStandard(), Qt::LeftButton, {}, QPoint(n * 20, 30));
+        }
+        click(button("cmdAddPrimary"));
+    }
+    for (const auto &box : messages.boxes)
+        QCOMPARE(box.second, NegativeTitle);
+    QVERIFY(form()->isLoaded());
+    verifyMode(false);
+    QCOMPARE(caption("lblComparison"), QString::number(HScroll1()->Value()));
+    QCOMPARE(input(1), QString::number(VScroll1()->Value()));
+    verifyComparisonPatch(qMin(255, absorbed(3).toInt()), qMin(255, absorbed(1).toInt()));
 }
 
 void TestFrmDiChromat::reopensAfresh()

@@ -72,6 +72,8 @@ private slots:
     void dragBeyondEdgesKeepsWavelength();
     void otherButtonsDoNothing();
     void scrollBarsByMouse();
+    void keyboardAlone();
+    void survivesRoughUse();
     void resetDrawsANewTrial();
     void reopensAfresh();
 
@@ -79,6 +81,7 @@ private:
     void openScripted(int standard, int comparison);
     void reset(int standard, int comparison);
     void setComparison(int nm, int intensity);
+    void tabTo(QWidget *target);
     void verifyMatchShown(bool shown);
 
     PictureBox *picStandard() const { return fixture.control<PictureBox>("picStandard"); }
@@ -420,6 +423,71 @@ void TestFrmMonoChromat::scrollBarsByMouse()
     QCOMPARE(testsupport::oleAt(form(), ComparisonPatch), RGB(0, 0, 0));
     testsupport::dragThumb(HScroll1(), {400, 750});
     QCOMPARE(caption("lblComparison"), QStringLiteral("750"));
+}
+
+// Tab moves the focus from control to control until it reaches target.
+void TestFrmMonoChromat::tabTo(QWidget *target)
+{
+    for (int presses = 0; QApplication::focusWidget() != target; ++presses) {
+        QVERIFY2(presses < 20, "the tab order does not reach the control");
+        QVERIFY(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+}
+
+void TestFrmMonoChromat::keyboardAlone()
+{
+    openScripted(500, 600);
+    form()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form()));
+    tabTo(HScroll1()->bar());
+    QTest::keyClick(HScroll1()->bar(), Qt::Key_Right);
+    QTest::keyClick(HScroll1()->bar(), Qt::Key_Right);
+    QCOMPARE(caption("lblComparison"), QStringLiteral("602"));
+    QTest::keyClick(HScroll1()->bar(), Qt::Key_Left);
+    QTest::keyClick(HScroll1()->bar(), Qt::Key_PageUp);
+    QCOMPARE(caption("lblComparison"), QStringLiteral("576"));
+    QCOMPARE(columnsShowing(picComparison(), 5, QColor(0, 255, 255)).size(), 1);
+    // Up is toward the bar's top: more light.
+    tabTo(VScroll1()->bar());
+    QTest::keyClick(VScroll1()->bar(), Qt::Key_Up);
+    QCOMPARE(input(1), QStringLiteral("256"));
+    QTest::keyClick(VScroll1()->bar(), Qt::Key_End);
+    QCOMPARE(input(1), QStringLiteral("0"));
+    QCOMPARE(testsupport::oleAt(form(), ComparisonPatch), RGB(0, 0, 0));
+    QTest::keyClick(VScroll1()->bar(), Qt::Key_Home);
+    QCOMPARE(input(1), QStringLiteral("500"));
+    QCOMPARE(testsupport::oleAt(form(), ComparisonPatch), RGB(255, 255, 255));
+    tabTo(cmdReset()->button());
+    Random::script({drawFor(700), drawFor(450)});
+    QTest::keyClick(cmdReset()->button(), Qt::Key_Space);
+    QCOMPARE(caption("lblStandard"), QStringLiteral("700"));
+    QCOMPARE(caption("lblComparison"), QStringLiteral("450"));
+}
+
+// Bars driven to both ends by key, buttons and plots clicked in quick
+// succession: no error, and what is shown still follows the bars.
+void TestFrmMonoChromat::survivesRoughUse()
+{
+    testsupport::MessageRecorder messages;
+    openScripted(500, 600);
+    for (int round = 0; round < 3; ++round) {
+        for (ScrollBar *bar : {HScroll1(), VScroll1()}) {
+            for (Qt::Key key : {Qt::Key_Home, Qt::Key_End, Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown})
+                QTest::keyClick(bar->bar(), key);
+        }
+        for (int click = 0; click < 10; ++click) {
+            QTest::mouseClick(cmdReset()->button(), Qt::LeftButton);
+            QTest::mouseClick(picComparison(), Qt::LeftButton, {}, QPoint(click * 20, 30));
+            QTest::mouseClick(picStandard(), Qt::LeftButton, {}, QPoint(click * 20, 30));
+        }
+    }
+    QVERIFY2(messages.boxes.isEmpty(), qPrintable(messages.texts().join(QLatin1Char('\n'))));
+    QVERIFY(form()->isLoaded());
+    QCOMPARE(caption("lblComparison"), QString::number(HScroll1()->Value()));
+    QCOMPARE(input(1), QString::number(VScroll1()->Value()));
+    const int n = absorbed(1).toInt();
+    QCOMPARE(testsupport::oleAt(form(), ComparisonPatch), RGB(n, n, n));
 }
 
 void TestFrmMonoChromat::resetDrawsANewTrial()
