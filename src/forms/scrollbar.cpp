@@ -10,11 +10,34 @@ namespace forms {
 
 namespace {
 int clamp16(int v) { return std::clamp(v, -32768, 32767); }
+
+// Qt 6 reads the Left and Right keys of a horizontal scroll bar through
+// the inverted controls that make Up and Page Up move a vertical bar up,
+// so Right would move the thumb left. Here the arrow keys move the thumb
+// the way they point.
+class ArrowKeyScrollBar : public QScrollBar
+{
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const int key = event->key();
+        if (orientation() == Qt::Horizontal && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+            const bool rightward = (key == Qt::Key_Right) != isRightToLeft();
+            triggerAction(rightward ? SliderSingleStepAdd : SliderSingleStepSub);
+            event->accept();
+            return;
+        }
+        QScrollBar::keyPressEvent(event);
+    }
+};
 } // namespace
 
 ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent)
     : Control(parent)
-    , m_bar(new QScrollBar(orientation, this))
+    , m_bar(new ArrowKeyScrollBar(orientation, this))
 {
     // A scroll bar is a tab stop, as on the original platform: the keyboard
     // reaches it, and focus leaving it raises Validate.
@@ -25,24 +48,6 @@ ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent)
     syncBar();
     connect(m_bar, &QScrollBar::valueChanged, this, &ScrollBar::barValueChanged);
     connect(m_bar, &QScrollBar::sliderReleased, this, &ScrollBar::barReleased);
-    m_bar->installEventFilter(this);
-}
-
-bool ScrollBar::eventFilter(QObject *watched, QEvent *event)
-{
-    // Qt's scroll bars invert their controls for the wheel's sake, which
-    // also turns Left and Right round: Right would move the thumb left.
-    // Left steps toward the left (or top) end and Right toward the right
-    // (or bottom) end, as Up and Down already do.
-    if (watched == m_bar && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Left || key == Qt::Key_Right) {
-            m_bar->triggerAction(key == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
-                                                     : QAbstractSlider::SliderSingleStepAdd);
-            return true;
-        }
-    }
-    return Control::eventFilter(watched, event);
 }
 
 void ScrollBar::setMin(int min) { setRange(min, m_max); }
