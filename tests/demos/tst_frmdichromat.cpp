@@ -329,8 +329,8 @@ void TestFrmDiChromat::comparisonMatchesStandard_data()
 }
 
 // The comparison at the standard's wavelength and intensity matches,
-// unless the rounding of the percents shown parts them; one step of the
-// intensity parts them once a number shown changes.
+// unless the rounding of the percents shown sets them apart; one step of the
+// intensity sets them apart once a number shown changes.
 void TestFrmDiChromat::comparisonMatchesStandard()
 {
     QFETCH(int, nm);

@@ -218,11 +218,12 @@ void FrmDiChromat::showTwoPrimaryControls(bool two)
     cmdReset->setVisible(!two);
     lblComparison->setVisible(!two);
     lblEqual->setVisible(!two);
-    Control *twoOnly[] = {hscStandard, vscPrim2,       lblPrim1,       lblPrim2,       Label19[2],
-                          Label20[2],  lblInput[4],    lblInput[5],    lblPercent[4],  lblPercent[5],
-                          lblAbsorbed[4], lblAbsorbed[5], Line3,       cmdMatch,       lblTotalS,
-                          lblTotalL,   lblS,           lblL,           Label18[2],     lblRatio[4],
-                          lblRatio[5], lblRatio[6]};
+    Control *twoOnly[] = {
+        hscStandard,   vscPrim2,      lblPrim1,       lblPrim2,       Label19[2], Label20[2],
+        lblInput[4],   lblInput[5],   lblPercent[4],  lblPercent[5],  lblAbsorbed[4],
+        lblAbsorbed[5], Line3,        cmdMatch,       lblTotalS,      lblTotalL,  lblS,
+        lblL,          Label18[2],    lblRatio[4],    lblRatio[5],    lblRatio[6],
+    };
     for (Control *c : twoOnly)
         c->setVisible(two);
 }
@@ -269,7 +270,7 @@ void FrmDiChromat::standardLight(bool fromShownPercents)
     cirStandard->setBackColor(RGB(CIntText(lblAbsorbed[2]->Caption()), CIntText(lblAbsorbed[0]->Caption()), 0));
 }
 
-void FrmDiChromat::showPercentRatio(int r, double s, double l)
+void FrmDiChromat::showRatio(int r, double s, double l)
 {
     lblRatio[r]->setCaption(CStr(Round(Div(s, l), 2)));
 }
@@ -280,7 +281,7 @@ void FrmDiChromat::showNumberRatio(int r, const Label *s, const Label *l)
     if (shown(l) == 0)
         lblRatio[r]->setCaption(QStringLiteral("---"));
     else
-        showPercentRatio(r, full(s), full(l));
+        showRatio(r, full(s), full(l));
 }
 
 void FrmDiChromat::cmdReset_Click()
@@ -292,7 +293,7 @@ void FrmDiChromat::cmdReset_Click()
 
     plotLight(picStandard, shown(lblStandard));
     standardLight(false);
-    showPercentRatio(0, full(lblPercent[0]), full(lblPercent[2]));
+    showRatio(0, full(lblPercent[0]), full(lblPercent[2]));
     showNumberRatio(1, lblAbsorbed[0], lblAbsorbed[2]);
     UpdateComparison();
 }
@@ -311,7 +312,7 @@ void FrmDiChromat::UpdateComparison()
     }
     cirComparison->setBackColor(RGB(CIntText(lblAbsorbed[3]->Caption()), CIntText(lblAbsorbed[1]->Caption()), 0));
 
-    showPercentRatio(2, shown(lblPercent[1]), shown(lblPercent[3]));
+    showRatio(2, shown(lblPercent[1]), shown(lblPercent[3]));
     showNumberRatio(3, lblAbsorbed[1], lblAbsorbed[3]);
 
     lblMatch->setVisible(lblAbsorbed[1]->Caption() == lblAbsorbed[0]->Caption()
@@ -391,8 +392,8 @@ void FrmDiChromat::enterTwoPrimaries()
     hscStandard->setValue(CIntText(lblStandard->Caption()));
     hscStandard->setTag(NotMarked);
 
-    showPercentRatio(2, full(lblPercent[1]), full(lblPercent[3]));
-    showPercentRatio(4, full(lblPercent[4]), full(lblPercent[5]));
+    showRatio(2, full(lblPercent[1]), full(lblPercent[3]));
+    showRatio(4, full(lblPercent[4]), full(lblPercent[5]));
     UpdateStandard();
 }
 
@@ -466,7 +467,7 @@ void FrmDiChromat::UpdateMixture()
     keep(lblS, full(lblAbsorbed[1]) + full(lblAbsorbed[4]), 0);
     cirComparison->setBackColor(RGB(CIntText(lblL->Caption()), CIntText(lblS->Caption()), 0));
 
-    showPercentRatio(0, full(lblPercent[0]), full(lblPercent[2]));
+    showRatio(0, full(lblPercent[0]), full(lblPercent[2]));
     showNumberRatio(1, lblAbsorbed[0], lblAbsorbed[2]);
     showNumberRatio(3, lblAbsorbed[1], lblAbsorbed[3]);
     showNumberRatio(5, lblAbsorbed[4], lblAbsorbed[5]);

@@ -55,9 +55,12 @@ private:
     void standardLight(bool fromShownPercents);
     // Cone peak of column i: S for the columns 0, 1 and 4, L for 2, 3 and 5.
     double peakOf(int i) const;
+    // The S curve, then the L curve, in their colours.
     void showCurves(forms::PictureBox *p);
+    // lblRatio(r): s / l to 2 decimals; a ratio of the numbers absorbed
+    // reads "---" while the L number shows as 0.
+    void showRatio(int r, double s, double l);
     void showNumberRatio(int r, const forms::Label *s, const forms::Label *l);
-    void showPercentRatio(int r, double s, double l);
 
     forms::Shape *cirStandard = nullptr;
     forms::Shape *cirComparison = nullptr;
