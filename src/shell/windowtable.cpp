@@ -3,6 +3,8 @@
 #include "shell/aboutwindow.h"
 #include "demos/colour/frmcolormixer.h"
 #include "demos/colour/frmcoloropponent.h"
+#include "demos/colour/frmdichromat.h"
+#include "demos/colour/frmmonochromat.h"
 #include "demos/colour/frmtrichromatic.h"
 #include "demos/depth/frmmotionindepth.h"
 #include "demos/depth/frmrds.h"
@@ -47,8 +49,8 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmCSF"), make<FrmCSF>()},
         {QStringLiteral("frmSFChannel"), {}},
         {QStringLiteral("frmSFChannels"), {}},
-        {QStringLiteral("frmMonoChromat"), {}},
-        {QStringLiteral("frmDiChromat"), {}},
+        {QStringLiteral("frmMonoChromat"), make<FrmMonoChromat>()},
+        {QStringLiteral("frmDiChromat"), make<FrmDiChromat>()},
         {QStringLiteral("frmTrichromatic"), make<FrmTrichromatic>()},
         {QStringLiteral("frmColorMixer"), make<FrmColorMixer>()},
         {QStringLiteral("frmColorOpponent"), make<FrmColorOpponent>()},
