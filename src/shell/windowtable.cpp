@@ -10,6 +10,9 @@
 #include "demos/psychophysics/frmpsychlaws.h"
 #include "demos/spatial/frmballistic.h"
 #include "demos/spatial/frmbasiclight.h"
+#include "demos/spatial/frmfourier.h"
+#include "demos/spatial/frmsfchannel.h"
+#include "demos/spatial/frmsfchannels.h"
 #include "demos/spatial/frmsimcon1.h"
 #include "demos/spatial/frmsimulcontrast.h"
 
@@ -35,11 +38,11 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmSimulContrast"), make<FrmSimulContrast>()},
         {QStringLiteral("frmSimCon1"), make<FrmSimCon1>()},
         {QStringLiteral("frmMachBands"), {}},
-        {QStringLiteral("frmFourier"), {}},
+        {QStringLiteral("frmFourier"), make<FrmFourier>()},
         {QStringLiteral("frmContrast"), {}},
         {QStringLiteral("frmCSF"), {}},
-        {QStringLiteral("frmSFChannel"), {}},
-        {QStringLiteral("frmSFChannels"), {}},
+        {QStringLiteral("frmSFChannel"), make<FrmSFChannel>()},
+        {QStringLiteral("frmSFChannels"), make<FrmSFChannels>()},
         {QStringLiteral("frmMonoChromat"), {}},
         {QStringLiteral("frmDiChromat"), {}},
         {QStringLiteral("frmTrichromatic"), {}},
