@@ -2,6 +2,7 @@
 
 #include "forms/errors.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -24,6 +25,28 @@ ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent)
     syncBar();
     connect(m_bar, &QScrollBar::valueChanged, this, &ScrollBar::barValueChanged);
     connect(m_bar, &QScrollBar::sliderReleased, this, &ScrollBar::barReleased);
+    m_bar->installEventFilter(this);
+}
+
+bool ScrollBar::eventFilter(QObject *watched, QEvent *event)
+{
+    // Qt's scroll bars invert their controls (for the wheel), which turns
+    // the Left and Right keys of a horizontal bar around: Right would move
+    // the thumb to the left. The arrow keys move the thumb the way they
+    // point, as on every other platform.
+    if (watched == m_bar && event->type() == QEvent::KeyPress && m_bar->orientation() == Qt::Horizontal) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            const bool mirrored = m_bar->isRightToLeft();
+            if (key->key() == Qt::Key_Right || key->key() == Qt::Key_Left) {
+                const bool towardEnd = (key->key() == Qt::Key_Right) != mirrored;
+                m_bar->triggerAction(towardEnd ? QAbstractSlider::SliderSingleStepAdd
+                                               : QAbstractSlider::SliderSingleStepSub);
+                return true;
+            }
+        }
+    }
+    return Control::eventFilter(watched, event);
 }
 
 void ScrollBar::setMin(int min) { setRange(min, m_max); }

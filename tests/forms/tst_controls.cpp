@@ -104,6 +104,8 @@ private slots:
     void scrollBarDragScrollsThenChangesOnce();
     void scrollBarArrowsAndTroughWhenMinExceedsMax();
     void scrollBarNewRangePullsValueIn();
+    void scrollBarKeysMoveTheThumbTheWayTheyPoint_data();
+    void scrollBarKeysMoveTheThumbTheWayTheyPoint();
 
     void clsClearsAndResetsCurrentPoint();
     void lineColourArgumentLeavesForeColor();
@@ -254,6 +256,54 @@ void TestControls::scrollBarNewRangePullsValueIn()
     QCOMPARE(bar.Min(), 32767);
     QCOMPARE(bar.Max(), -32768);
     QCOMPARE(changes.count(), 0);
+}
+
+void TestControls::scrollBarKeysMoveTheThumbTheWayTheyPoint_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("expected"); // from 50
+    QTest::addRow("horizontal, Right") << true << 0 << 100 << int(Qt::Key_Right) << 51;
+    QTest::addRow("horizontal, Left") << true << 0 << 100 << int(Qt::Key_Left) << 49;
+    QTest::addRow("horizontal, Home") << true << 0 << 100 << int(Qt::Key_Home) << 0;
+    QTest::addRow("horizontal, End") << true << 0 << 100 << int(Qt::Key_End) << 100;
+    // Min > Max: Max is at the right end, so Right steps toward it.
+    QTest::addRow("horizontal Min > Max, Right") << true << 100 << 0 << int(Qt::Key_Right) << 49;
+    QTest::addRow("horizontal Min > Max, Left") << true << 100 << 0 << int(Qt::Key_Left) << 51;
+    QTest::addRow("vertical, Down") << false << 0 << 100 << int(Qt::Key_Down) << 51;
+    QTest::addRow("vertical, Up") << false << 0 << 100 << int(Qt::Key_Up) << 49;
+    QTest::addRow("vertical Min > Max, Down") << false << 100 << 0 << int(Qt::Key_Down) << 49;
+    QTest::addRow("vertical Min > Max, Up") << false << 100 << 0 << int(Qt::Key_Up) << 51;
+}
+
+void TestControls::scrollBarKeysMoveTheThumbTheWayTheyPoint()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(int, min);
+    QFETCH(int, max);
+    QFETCH(int, key);
+    QFETCH(int, expected);
+    QWidget parent;
+    std::unique_ptr<ScrollBar> bar;
+    if (horizontal)
+        bar = std::make_unique<HScrollBar>(&parent);
+    else
+        bar = std::make_unique<VScrollBar>(&parent);
+    bar->setRange(min, max);
+    bar->setValue(50);
+    QSignalSpy changes(bar.get(), &ScrollBar::Change);
+    const int thumbBefore = bar->bar()->sliderPosition();
+    QTest::keyClick(bar->bar(), Qt::Key(key));
+    QCOMPARE(bar->Value(), expected);
+    QCOMPARE(changes.count(), 1);
+    // The thumb moved the way the arrow points.
+    const int moved = bar->bar()->sliderPosition() - thumbBefore;
+    if (key == Qt::Key_Right || key == Qt::Key_Down)
+        QVERIFY(moved > 0);
+    if (key == Qt::Key_Left || key == Qt::Key_Up)
+        QVERIFY(moved < 0);
 }
 
 void TestControls::clsClearsAndResetsCurrentPoint()
