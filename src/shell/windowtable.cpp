@@ -10,6 +10,8 @@
 #include "demos/psychophysics/frmpsychlaws.h"
 #include "demos/spatial/frmballistic.h"
 #include "demos/spatial/frmbasiclight.h"
+#include "demos/spatial/frmcontrast.h"
+#include "demos/spatial/frmcsf.h"
 #include "demos/spatial/frmfourier.h"
 #include "demos/spatial/frmsfchannel.h"
 #include "demos/spatial/frmsfchannels.h"
@@ -39,8 +41,8 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmSimCon1"), make<FrmSimCon1>()},
         {QStringLiteral("frmMachBands"), {}},
         {QStringLiteral("frmFourier"), make<FrmFourier>()},
-        {QStringLiteral("frmContrast"), {}},
-        {QStringLiteral("frmCSF"), {}},
+        {QStringLiteral("frmContrast"), make<FrmContrast>()},
+        {QStringLiteral("frmCSF"), make<FrmCSF>()},
         {QStringLiteral("frmSFChannel"), make<FrmSFChannel>()},
         {QStringLiteral("frmSFChannels"), make<FrmSFChannels>()},
         {QStringLiteral("frmMonoChromat"), {}},
