@@ -2,11 +2,14 @@
 // README's pictures and for looking at a window while building it:
 //
 //   screenshot OUT.png [--menu ITEM]... [--set WINDOW/CONTROL.Property=VALUE]...
-//              [--tick WINDOW/TIMER[=N]]... [--wait MS] [--grab WINDOW]
+//              [--tick WINDOW/TIMER[=N]]... [--click WINDOW/BUTTON]... [--wait MS]
+//              [--grab WINDOW]
 //
-// Menu items are chosen in order, as a user would; --grab names the window
-// to picture (default: the main window, with its child windows inside).
+// Menu items are chosen and buttons clicked in order, as a user would;
+// --grab names the window to picture (default: the main window, with its
+// child windows inside).
 
+#include "forms/commandbutton.h"
 #include "forms/form.h"
 #include "forms/menuitem.h"
 #include "forms/timer.h"
@@ -46,7 +49,7 @@ int main(int argc, char *argv[])
     QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty())
         return fail(QStringLiteral("usage: screenshot OUT.png [--menu ITEM]... [--set W/C.P=V]... "
-                                   "[--tick W/T[=N]]... [--wait MS] [--grab WINDOW]"));
+                                   "[--tick W/T[=N]]... [--click W/B]... [--wait MS] [--grab WINDOW]"));
     const QString out = args.takeFirst();
 
     MainWindow main;
@@ -88,6 +91,13 @@ int main(int argc, char *argv[])
             QVariant v(argument);
             if (!object->setProperty(property.toLatin1().constData(), v))
                 return fail(QStringLiteral("cannot set ") + value);
+        } else if (option == QLatin1String("--click")) {
+            forms::Form *window = main.form(value.section(QLatin1Char('/'), 0, 0));
+            auto *button = window ? window->findChild<forms::CommandButton *>(value.section(QLatin1Char('/'), 1))
+                                  : nullptr;
+            if (!button || !button->isVisible() || !button->isEnabled())
+                return fail(QStringLiteral("no button to click: ") + value);
+            button->button()->click();
         } else if (option == QLatin1String("--wait")) {
             settle(value.toInt());
         } else if (option == QLatin1String("--grab")) {
