@@ -299,11 +299,13 @@ bool Canvas::fillAxisLine(QPoint a, QPoint b, QRgb color, qreal penWidth)
 
 bool Canvas::fillSegment(QPoint a, QPoint b, QRgb color, qreal penWidth)
 {
-    // Short lines only, near the image (far off, QPainter's own clipping
-    // takes over).
-    constexpr int Near = 64;
+    // Only lines whose pixels all lie inside the image: QPainter clips a
+    // slanted line that crosses the edge before drawing it, which shifts
+    // its pixels a little.
     const int width = m_image.width(), height = m_image.height();
-    if (a.x() < -Near || a.y() < -Near || a.x() > width + Near || a.y() > height + Near)
+    const int margin = int(std::ceil(penWidth)) + 2;
+    if (std::min(a.x(), b.x()) < margin || std::min(a.y(), b.y()) < margin
+        || std::max(a.x(), b.x()) >= width - margin || std::max(a.y(), b.y()) >= height - margin)
         return false;
     const std::vector<linepixels::RowSpan> *rows = linepixels::segment(penWidth, b.x() - a.x(), b.y() - a.y());
     if (!rows)
@@ -312,13 +314,8 @@ bool Canvas::fillSegment(QPoint a, QPoint b, QRgb color, qreal penWidth)
     uchar *bits = m_image.bits();
     const qsizetype stride = m_image.bytesPerLine();
     for (const linepixels::RowSpan &r : *rows) {
-        const int y = a.y() + r.row;
-        if (y < 0 || y >= height)
-            continue;
-        auto *line = reinterpret_cast<QRgb *>(bits + y * stride);
-        const int first = std::max(0, a.x() + r.span.first), last = std::min(width - 1, a.x() + r.span.last);
-        for (int x = first; x <= last; ++x)
-            line[x] = color;
+        auto *line = reinterpret_cast<QRgb *>(bits + (a.y() + r.row) * stride);
+        std::fill(line + a.x() + r.span.first, line + a.x() + r.span.last + 1, color);
     }
     return true;
 }

@@ -10,11 +10,34 @@ namespace forms {
 
 namespace {
 int clamp16(int v) { return std::clamp(v, -32768, 32767); }
+
+// Qt 6 reads the Left and Right keys of a horizontal scroll bar through
+// the inverted controls that make Up and Page Up move a vertical bar up,
+// so Right would move the thumb left. Here the arrow keys move the thumb
+// the way they point.
+class ArrowKeyScrollBar : public QScrollBar
+{
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const int key = event->key();
+        if (orientation() == Qt::Horizontal && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+            const bool rightward = (key == Qt::Key_Right) != isRightToLeft();
+            triggerAction(rightward ? SliderSingleStepAdd : SliderSingleStepSub);
+            event->accept();
+            return;
+        }
+        QScrollBar::keyPressEvent(event);
+    }
+};
 } // namespace
 
 ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent)
     : Control(parent)
-    , m_bar(new QScrollBar(orientation, this))
+    , m_bar(new ArrowKeyScrollBar(orientation, this))
 {
     // A scroll bar is a tab stop, as on the original platform: the keyboard
     // reaches it, and focus leaving it raises Validate.
@@ -25,28 +48,6 @@ ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent)
     syncBar();
     connect(m_bar, &QScrollBar::valueChanged, this, &ScrollBar::barValueChanged);
     connect(m_bar, &QScrollBar::sliderReleased, this, &ScrollBar::barReleased);
-    m_bar->installEventFilter(this);
-}
-
-bool ScrollBar::eventFilter(QObject *watched, QEvent *event)
-{
-    // Qt's scroll bars invert their controls (for the wheel), which turns
-    // the Left and Right keys of a horizontal bar around: Right would move
-    // the thumb to the left. The arrow keys move the thumb the way they
-    // point, as on every other platform.
-    if (watched == m_bar && event->type() == QEvent::KeyPress && m_bar->orientation() == Qt::Horizontal) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
-            const bool mirrored = m_bar->isRightToLeft();
-            if (key->key() == Qt::Key_Right || key->key() == Qt::Key_Left) {
-                const bool towardEnd = (key->key() == Qt::Key_Right) != mirrored;
-                m_bar->triggerAction(towardEnd ? QAbstractSlider::SliderSingleStepAdd
-                                               : QAbstractSlider::SliderSingleStepSub);
-                return true;
-            }
-        }
-    }
-    return Control::eventFilter(watched, event);
 }
 
 void ScrollBar::setMin(int min) { setRange(min, m_max); }

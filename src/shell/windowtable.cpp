@@ -2,9 +2,14 @@
 
 #include "shell/aboutwindow.h"
 #include "demos/colour/frmcolormixer.h"
+#include "demos/colour/frmcoloropponent.h"
+#include "demos/colour/frmtrichromatic.h"
 #include "demos/depth/frmmotionindepth.h"
 #include "demos/depth/frmrds.h"
 #include "demos/motion/frmappmot.h"
+#include "demos/motion/frmframe.h"
+#include "demos/motion/frmmotafter.h"
+#include "demos/motion/frmstructfrommotion.h"
 #include "demos/psychophysics/frmlininterp.h"
 #include "demos/psychophysics/frmstdbasic.h"
 #include "demos/psychophysics/frmpsychlaws.h"
@@ -47,13 +52,13 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmSFChannels"), make<FrmSFChannels>()},
         {QStringLiteral("frmMonoChromat"), {}},
         {QStringLiteral("frmDiChromat"), {}},
-        {QStringLiteral("frmTrichromatic"), {}},
+        {QStringLiteral("frmTrichromatic"), make<FrmTrichromatic>()},
         {QStringLiteral("frmColorMixer"), make<FrmColorMixer>()},
-        {QStringLiteral("frmColorOpponent"), {}},
+        {QStringLiteral("frmColorOpponent"), make<FrmColorOpponent>()},
         {QStringLiteral("frmAppMot"), make<FrmAppMot>()},
-        {QStringLiteral("frmMotAfter"), {}},
-        {QStringLiteral("frmFrame"), {}},
-        {QStringLiteral("frmStructFromMotion"), {}},
+        {QStringLiteral("frmMotAfter"), make<FrmMotAfter>()},
+        {QStringLiteral("frmFrame"), make<FrmFrame>()},
+        {QStringLiteral("frmStructFromMotion"), make<FrmStructFromMotion>()},
         {QStringLiteral("frmMotionInDepth"), make<FrmMotionInDepth>()},
         {QStringLiteral("frmRDS"), make<FrmRDS>()},
         {QStringLiteral("frmAbout"), make<FrmAbout>()},

@@ -264,18 +264,18 @@ void TestControls::scrollBarKeysMoveTheThumbTheWayTheyPoint_data()
     QTest::addColumn<int>("min");
     QTest::addColumn<int>("max");
     QTest::addColumn<int>("key");
-    QTest::addColumn<int>("expected"); // from 50
-    QTest::addRow("horizontal, Right") << true << 0 << 100 << int(Qt::Key_Right) << 51;
-    QTest::addRow("horizontal, Left") << true << 0 << 100 << int(Qt::Key_Left) << 49;
-    QTest::addRow("horizontal, Home") << true << 0 << 100 << int(Qt::Key_Home) << 0;
-    QTest::addRow("horizontal, End") << true << 0 << 100 << int(Qt::Key_End) << 100;
-    // Min > Max: Max is at the right end, so Right steps toward it.
-    QTest::addRow("horizontal Min > Max, Right") << true << 100 << 0 << int(Qt::Key_Right) << 49;
-    QTest::addRow("horizontal Min > Max, Left") << true << 100 << 0 << int(Qt::Key_Left) << 51;
-    QTest::addRow("vertical, Down") << false << 0 << 100 << int(Qt::Key_Down) << 51;
-    QTest::addRow("vertical, Up") << false << 0 << 100 << int(Qt::Key_Up) << 49;
-    QTest::addRow("vertical Min > Max, Down") << false << 100 << 0 << int(Qt::Key_Down) << 49;
-    QTest::addRow("vertical Min > Max, Up") << false << 100 << 0 << int(Qt::Key_Up) << 51;
+    QTest::addColumn<int>("value");      // from 50
+    QTest::addColumn<int>("thumbMoves"); // 1: right or down, -1: left or up
+
+    QTest::newRow("horizontal, right arrow") << true << 0 << 100 << int(Qt::Key_Right) << 51 << 1;
+    QTest::newRow("horizontal, left arrow") << true << 0 << 100 << int(Qt::Key_Left) << 49 << -1;
+    QTest::newRow("horizontal, page down") << true << 0 << 100 << int(Qt::Key_PageDown) << 60 << 1;
+    QTest::newRow("horizontal, Min above Max, right arrow") << true << 100 << 0 << int(Qt::Key_Right) << 49 << 1;
+    QTest::newRow("horizontal, Min above Max, left arrow") << true << 100 << 0 << int(Qt::Key_Left) << 51 << -1;
+    QTest::newRow("vertical, down arrow") << false << 0 << 100 << int(Qt::Key_Down) << 51 << 1;
+    QTest::newRow("vertical, up arrow") << false << 0 << 100 << int(Qt::Key_Up) << 49 << -1;
+    QTest::newRow("vertical, Min above Max, up arrow") << false << 100 << 0 << int(Qt::Key_Up) << 51 << -1;
+    QTest::newRow("vertical, Min above Max, page down") << false << 100 << 0 << int(Qt::Key_PageDown) << 40 << 1;
 }
 
 void TestControls::scrollBarKeysMoveTheThumbTheWayTheyPoint()
@@ -284,26 +284,26 @@ void TestControls::scrollBarKeysMoveTheThumbTheWayTheyPoint()
     QFETCH(int, min);
     QFETCH(int, max);
     QFETCH(int, key);
-    QFETCH(int, expected);
+    QFETCH(int, value);
+    QFETCH(int, thumbMoves);
+
     QWidget parent;
-    std::unique_ptr<ScrollBar> bar;
-    if (horizontal)
-        bar = std::make_unique<HScrollBar>(&parent);
-    else
-        bar = std::make_unique<VScrollBar>(&parent);
-    bar->setRange(min, max);
-    bar->setValue(50);
-    QSignalSpy changes(bar.get(), &ScrollBar::Change);
-    const int thumbBefore = bar->bar()->sliderPosition();
-    QTest::keyClick(bar->bar(), Qt::Key(key));
-    QCOMPARE(bar->Value(), expected);
+    ScrollBar bar(horizontal ? Qt::Horizontal : Qt::Vertical, &parent);
+    bar.Move(0, 0, horizontal ? 3000 : 255, horizontal ? 255 : 3000);
+    bar.setRange(min, max);
+    bar.setSmallChange(1);
+    bar.setLargeChange(10);
+    bar.setValue(50);
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    QSignalSpy changes(&bar, &ScrollBar::Change);
+    const int thumbBefore = bar.bar()->sliderPosition();
+    bar.bar()->setFocus();
+    QTest::keyClick(bar.bar(), Qt::Key(key));
+    QCOMPARE(bar.Value(), value);
     QCOMPARE(changes.count(), 1);
-    // The thumb moved the way the arrow points.
-    const int moved = bar->bar()->sliderPosition() - thumbBefore;
-    if (key == Qt::Key_Right || key == Qt::Key_Down)
-        QVERIFY(moved > 0);
-    if (key == Qt::Key_Left || key == Qt::Key_Up)
-        QVERIFY(moved < 0);
+    const int moved = bar.bar()->sliderPosition() - thumbBefore;
+    QCOMPARE(moved > 0 ? 1 : -1, thumbMoves);
 }
 
 void TestControls::clsClearsAndResetsCurrentPoint()

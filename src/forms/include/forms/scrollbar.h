@@ -46,9 +46,6 @@ signals:
     void Change();
     void Scroll();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     bool inverted() const { return m_min > m_max; }
     int toBar(int value) const { return inverted() ? -value : value; }
