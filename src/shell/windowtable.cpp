@@ -19,6 +19,9 @@
 #include "demos/spatial/frmbasiclight.h"
 #include "demos/spatial/frmcontrast.h"
 #include "demos/spatial/frmcsf.h"
+#include "demos/spatial/frmfourier.h"
+#include "demos/spatial/frmsfchannel.h"
+#include "demos/spatial/frmsfchannels.h"
 #include "demos/spatial/frmsimcon1.h"
 #include "demos/spatial/frmsimulcontrast.h"
 
@@ -44,11 +47,11 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmSimulContrast"), make<FrmSimulContrast>()},
         {QStringLiteral("frmSimCon1"), make<FrmSimCon1>()},
         {QStringLiteral("frmMachBands"), {}},
-        {QStringLiteral("frmFourier"), {}},
+        {QStringLiteral("frmFourier"), make<FrmFourier>()},
         {QStringLiteral("frmContrast"), make<FrmContrast>()},
         {QStringLiteral("frmCSF"), make<FrmCSF>()},
-        {QStringLiteral("frmSFChannel"), {}},
-        {QStringLiteral("frmSFChannels"), {}},
+        {QStringLiteral("frmSFChannel"), make<FrmSFChannel>()},
+        {QStringLiteral("frmSFChannels"), make<FrmSFChannels>()},
         {QStringLiteral("frmMonoChromat"), make<FrmMonoChromat>()},
         {QStringLiteral("frmDiChromat"), make<FrmDiChromat>()},
         {QStringLiteral("frmTrichromatic"), make<FrmTrichromatic>()},
