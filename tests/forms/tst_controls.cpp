@@ -691,6 +691,14 @@ void TestControls::loadPictureFindsFilesAndReportsMissingOnes()
         QCOMPARE(e.code(), ErrorCode::FileNotFound);
         QVERIFY(e.message().contains(QStringLiteral("images\\missing.bmp")));
     }
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("images/folder.bmp")));
+    try {
+        LoadPicture(QStringLiteral("images\\folder.bmp"));
+        QFAIL("a folder loaded as a picture");
+    } catch (const RuntimeError &e) {
+        QCOMPARE(e.code(), ErrorCode::FileNotFound);
+        QVERIFY(e.message().contains(QStringLiteral("folder.bmp")));
+    }
     try {
         LoadPicture(QStringLiteral("images\\junk.bmp"));
         QFAIL("a broken file loaded");
