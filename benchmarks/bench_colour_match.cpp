@@ -11,7 +11,7 @@
 // The window runs on Qt's offscreen platform.
 
 #include "forms/forms.h"
-#include "shell/mainwindow.h"
+#include "benchmain.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -21,13 +21,12 @@
 
 namespace {
 
-MainWindow *mainWindow = nullptr;
 using Clock = std::chrono::steady_clock;
 
 void moveBar(benchmark::State &state, const char *barName, bool repaint)
 {
-    mainWindow->menuItem(QStringLiteral("mnuDichromatsitem"))->trigger();
-    forms::Form *form = mainWindow->form(QStringLiteral("frmDiChromat"));
+    bench::mainWindow().menuItem(QStringLiteral("mnuDichromatsitem"))->trigger();
+    forms::Form *form = bench::mainWindow().form(QStringLiteral("frmDiChromat"));
     form->findChild<forms::CommandButton *>(QStringLiteral("cmdAddPrimary"))->button()->click();
     QApplication::processEvents();
     auto *bar = form->findChild<forms::ScrollBar *>(QString::fromLatin1(barName));
@@ -80,26 +79,5 @@ void registerAll()
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The offscreen platform's notes about what it cannot do would bury
-    // the table.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            fprintf(stderr, "%s\n", qPrintable(message));
-    });
-
-    QApplication app(argc, argv);
-    MainWindow main;
-    main.show();
-    QApplication::processEvents();
-    mainWindow = &main;
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    registerAll();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::run(argc, argv, registerAll);
 }

@@ -10,7 +10,7 @@
 // The windows run on Qt's offscreen platform with one 1920 x 1080 screen.
 
 #include "forms/forms.h"
-#include "shell/mainwindow.h"
+#include "benchmain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,7 +20,6 @@
 
 namespace {
 
-MainWindow *mainWindow = nullptr;
 
 template <typename T>
 T *control(forms::Form *form, const QString &name)
@@ -34,8 +33,8 @@ T *control(forms::Form *form, const QString &name)
 // Opens a window from its menu, chooses a mode and starts its sweep.
 forms::Form *openRunning(const char *menuItem, const char *windowName, int mode, const char *startButton)
 {
-    mainWindow->menuItem(QString::fromLatin1(menuItem))->trigger();
-    forms::Form *form = mainWindow->form(QString::fromLatin1(windowName));
+    bench::mainWindow().menuItem(QString::fromLatin1(menuItem))->trigger();
+    forms::Form *form = bench::mainWindow().form(QString::fromLatin1(windowName));
     control<forms::OptionButton>(form, QStringLiteral("optAnaglyph(%1)").arg(mode))->setValue(true);
     control<forms::CommandButton>(form, QString::fromLatin1(startButton))->button()->click();
     QApplication::processEvents();
@@ -88,35 +87,5 @@ void registerAll()
 
 int main(int argc, char *argv[])
 {
-    // One 1920 x 1080 screen at 96 dpi, no window frames.
-    QTemporaryFile screens(QDir::tempPath() + QStringLiteral("/bench_depth_XXXXXX.json"));
-    if (!screens.open())
-        qFatal("cannot write the screen description");
-    screens.write(R"({"windowFrameMargins": false,
-                      "screens": [{"name": "bench", "x": 0, "y": 0, "width": 1920, "height": 1080,
-                                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    screens.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
-    // The offscreen platform's notes about what it cannot do would bury
-    // the table.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            fprintf(stderr, "%s\n", qPrintable(message));
-    });
-
-    QApplication app(argc, argv);
-    if (QGuiApplication::primaryScreen()->size() != QSize(1920, 1080))
-        qFatal("the screen is not 1920 x 1080");
-    MainWindow main;
-    main.show();
-    QApplication::processEvents();
-    mainWindow = &main;
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    registerAll();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::run(argc, argv, registerAll);
 }

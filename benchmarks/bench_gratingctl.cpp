@@ -9,7 +9,7 @@
 // The window runs on Qt's offscreen platform with one 1920 x 1080 screen.
 
 #include "forms/forms.h"
-#include "shell/mainwindow.h"
+#include "benchmain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,7 +19,6 @@
 
 namespace {
 
-MainWindow *mainWindow = nullptr;
 
 template <typename T>
 T *control(forms::Form *form, const QString &name)
@@ -32,8 +31,8 @@ T *control(forms::Form *form, const QString &name)
 
 void drag(benchmark::State &state, int button, bool repaint)
 {
-    mainWindow->menuItem(QStringLiteral("mnuMeasureConItem"))->trigger();
-    forms::Form *form = mainWindow->form(QStringLiteral("frmContrast"));
+    bench::mainWindow().menuItem(QStringLiteral("mnuMeasureConItem"))->trigger();
+    forms::Form *form = bench::mainWindow().form(QStringLiteral("frmContrast"));
     if (!form->findChild<forms::Control *>(QStringLiteral("uctCorvane1")))
         qFatal("the grating control could not be created");
     control<forms::OptionButton>(form, QStringLiteral("optSF(%1)").arg(button))->button()->click();
@@ -83,35 +82,5 @@ void registerAll()
 
 int main(int argc, char *argv[])
 {
-    // One 1920 x 1080 screen at 96 dpi, no window frames.
-    QTemporaryFile screens(QDir::tempPath() + QStringLiteral("/bench_gratingctl_XXXXXX.json"));
-    if (!screens.open())
-        qFatal("cannot write the screen description");
-    screens.write(R"({"windowFrameMargins": false,
-                      "screens": [{"name": "bench", "x": 0, "y": 0, "width": 1920, "height": 1080,
-                                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    screens.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
-    // The offscreen platform's notes about what it cannot do would bury
-    // the table.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            fprintf(stderr, "%s\n", qPrintable(message));
-    });
-
-    QApplication app(argc, argv);
-    if (QGuiApplication::primaryScreen()->size() != QSize(1920, 1080))
-        qFatal("the screen is not 1920 x 1080");
-    MainWindow main;
-    main.show();
-    QApplication::processEvents();
-    mainWindow = &main;
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    registerAll();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::run(argc, argv, registerAll);
 }

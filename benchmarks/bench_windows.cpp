@@ -13,55 +13,25 @@
 //
 //   bench_windows [--dpr=2] [--generic] [--benchmark_filter=frmFourier] [Google Benchmark options]
 //
-// --generic draws every primitive through QPainter, as the drawing did
-// before its shortcuts, to compare.
-//
-// The windows run on Qt's offscreen platform with one 1920 x 1080 screen of
-// the given device pixel ratio (1 unless --dpr says otherwise).
+// (see benchmain.h for the options and the screen the windows run on).
+
+#include "benchmain.h"
 
 #include "forms/forms.h"
 #include "plotting/modcorvane.h"
-#include "shell/mainwindow.h"
 #include "shell/menutable.h"
 #include "shell/windowtable.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QScreen>
-#include <QTemporaryFile>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
-MainWindow *mainWindow = nullptr;
 using Clock = std::chrono::steady_clock;
-
-// Opens the window through its menu command. A toggle command whose mark
-// was left set by an earlier close needs one choice to clear it first.
-forms::Form *openByMenu(const QString &item, const QString &window)
-{
-    forms::Form *form = mainWindow->form(window);
-    if (!form->isLoaded()) {
-        forms::MenuItem *menuItem = mainWindow->menuItem(item);
-        if (menuItem->Checked())
-            menuItem->trigger();
-        menuItem->trigger();
-    }
-    QApplication::processEvents();
-    return form;
-}
-
-void closeWindow(forms::Form *form)
-{
-    form->Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-}
 
 // The values a drag passes through: from one end of the range to the other
 // and back, about forty steps each way.
@@ -81,7 +51,7 @@ QList<int> sweep(const forms::ScrollBar *bar)
 
 void moveBar(benchmark::State &state, QString item, QString window, QString barName, bool repaint)
 {
-    forms::Form *form = openByMenu(item, window);
+    forms::Form *form = bench::openByMenu(item, window);
     auto *bar = form->findChild<forms::ScrollBar *>(barName);
     if (!bar) {
         state.SkipWithError("the scroll bar is gone");
@@ -108,7 +78,7 @@ void moveBar(benchmark::State &state, QString item, QString window, QString barN
     // slow values (a caption growing a line) do not hide the typical one.
     std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
     state.counters["median_us"] = times[times.size() / 2];
-    closeWindow(form);
+    bench::closeWindow(form);
 }
 
 // Every visible, enabled scroll bar of every window with a menu command.
@@ -118,13 +88,13 @@ void registerWindows()
         const shell::WindowEntry *window = entry.window.isEmpty() ? nullptr : shell::findWindow(entry.window);
         if (!window || !window->create)
             continue;
-        forms::Form *form = openByMenu(entry.name, entry.window);
+        forms::Form *form = bench::openByMenu(entry.name, entry.window);
         QStringList bars;
         for (const forms::ScrollBar *bar : form->findChildren<forms::ScrollBar *>()) {
             if (bar->isVisible() && bar->isEnabled() && bar->Min() != bar->Max())
                 bars << bar->objectName();
         }
-        closeWindow(form);
+        bench::closeWindow(form);
         for (const QString &bar : bars) {
             for (bool repaint : {false, true}) {
                 const QString name = entry.window + QLatin1Char('/') + bar
@@ -210,60 +180,15 @@ void registerGrating()
     }
 }
 
-// --dpr=N and --generic, taken out of the arguments before Google
-// Benchmark sees them.
-double takeOptions(int &argc, char *argv[])
+void registerAll()
 {
-    double ratio = 1;
-    int kept = 0;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--dpr=", 6) == 0)
-            ratio = std::max(1.0, std::atof(argv[i] + 6));
-        else if (std::strcmp(argv[i], "--generic") == 0)
-            forms::Canvas::setFastDrawing(false); // every primitive through QPainter, for comparison
-        else
-            argv[kept++] = argv[i];
-    }
-    argc = kept;
-    return ratio;
+    registerGrating();
+    registerWindows();
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const double ratio = takeOptions(argc, argv);
-    QTemporaryFile screens(QDir::tempPath() + QStringLiteral("/bench_windows_XXXXXX.json"));
-    if (!screens.open())
-        qFatal("cannot write the screen description");
-    screens.write(QStringLiteral(R"({"windowFrameMargins": false,
-                      "screens": [{"name": "bench", "x": 0, "y": 0, "width": 1920, "height": 1080,
-                                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": %1}]})")
-                      .arg(ratio)
-                      .toUtf8());
-    screens.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
-    // The offscreen platform's notes about what it cannot do would bury the
-    // table.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            fprintf(stderr, "%s\n", qPrintable(message));
-    });
-    // A window that reports something mid-sweep must not wait for a click.
-    forms::MessageBoxes::setInterceptor([](const QString &, const QString &) {});
-
-    QApplication app(argc, argv);
-    MainWindow main;
-    main.show();
-    QApplication::processEvents();
-    mainWindow = &main;
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    registerGrating();
-    registerWindows();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::run(argc, argv, registerAll);
 }

@@ -5,6 +5,9 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QMimeData>
 
 #include <functional>
@@ -29,7 +32,7 @@ protected:
     {
         if (!source->hasText())
             return;
-        const int room = TextBox::LengthLimit - int(document()->characterCount() - 1)
+        const int room = TextBox::MultiLineLimit - int(document()->characterCount() - 1)
                          + int(textCursor().selectedText().size());
         if (room <= 0)
             return;
@@ -44,6 +47,52 @@ protected:
 
 private:
     std::function<void(const QString &)> m_arriving;
+};
+
+// Pasted text goes in only as far as the box has room. Qt's own paste into
+// a full box copies the rest of the clipboard once for every character it
+// inserts, which makes a pasted document freeze the program.
+class LineEdit : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+
+    void pasteFrom(QClipboard::Mode mode)
+    {
+        if (isReadOnly())
+            return;
+        const int room = maxLength() - int(text().size() - selectedText().size());
+        const QString clip = QGuiApplication::clipboard()->text(mode).left(std::max(0, room));
+        if (!clip.isEmpty() || hasSelectedText())
+            insert(clip);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->matches(QKeySequence::Paste))
+            pasteFrom(QClipboard::Clipboard);
+        else
+            QLineEdit::keyPressEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+            pasteFrom(QClipboard::Selection);
+            return;
+        }
+        QLineEdit::mouseReleaseEvent(event);
+    }
+    void contextMenuEvent(QContextMenuEvent *event) override
+    {
+        QMenu *menu = createStandardContextMenu();
+        if (QAction *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
+            paste->disconnect();
+            connect(paste, &QAction::triggered, this, [this] { pasteFrom(QClipboard::Clipboard); });
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
+    }
 };
 
 // Word boundaries are looked for only while no run of the text without a
@@ -82,10 +131,10 @@ TextBox::TextBox(QWidget *parent, bool multiLine)
         });
         inner = m_multi;
     } else {
-        m_single = new QLineEdit(this);
+        m_single = new LineEdit(this);
         // MaxLength is enforced on typing only; code may write any length
         // up to the box's own limit.
-        m_single->setMaxLength(LengthLimit);
+        m_single->setMaxLength(SingleLineLimit);
         connect(m_single, &QLineEdit::textChanged, this, &TextBox::Change);
         inner = m_single;
     }
@@ -119,12 +168,12 @@ void TextBox::setText(const QString &text)
         QString plain = text;
         plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        plain.truncate(LengthLimit);
+        plain.truncate(MultiLineLimit);
         setWrapAnywhere(hasLongRun(plain));
         m_multi->setPlainText(plain);
         applyLook();
     } else {
-        m_single->setText(text.left(LengthLimit));
+        m_single->setText(text.left(SingleLineLimit));
     }
 }
 
@@ -262,7 +311,7 @@ bool TextBox::eventFilter(QObject *watched, QEvent *event)
         return true; // discarded: no character, no beep
     const bool printable = code >= 32 || (code == 13 && m_multi);
     const int length = m_multi ? int(m_multi->document()->characterCount() - 1) : int(m_single->text().size());
-    const int limit = m_maxLength > 0 ? std::min(m_maxLength, int(LengthLimit)) : int(LengthLimit);
+    const int limit = m_maxLength > 0 ? std::min(m_maxLength, lengthLimit()) : lengthLimit();
     if (printable && length - selectedLength() >= limit)
         return true;
     if (code != typed) {

@@ -458,7 +458,7 @@ void TestControls::textBoxMaxLengthLimitsTypingOnly()
     form.txt->setSelStart(int(form.txt->Text().size()));
     QCOMPARE(form.txt->SelStart(), 17);
     // Beyond MaxLength, but not beyond what a text box holds.
-    const QString longText(TextBox::LengthLimit, QLatin1Char('9'));
+    const QString longText(TextBox::SingleLineLimit, QLatin1Char('9'));
     form.txt->setText(longText);
     QCOMPARE(form.txt->Text(), longText);
     form.Unload();

@@ -1,6 +1,6 @@
 // Every window the menu opens. Opened again after closing it (by its
 // command or its close box) it shows exactly what it showed the first time.
-// Handled roughly (junk typed into every text box, every scroll bar pushed
+// Handled roughly (junk typed and a document pasted into every text box, every scroll bar pushed
 // to both ends, every button pressed, every timer run, then closed),
 // nothing may crash, hang or leave a timer running.
 
@@ -8,6 +8,8 @@
 
 #include "shell/menutable.h"
 #include "shell/windowtable.h"
+
+#include <QClipboard>
 
 using namespace forms;
 
@@ -153,6 +155,13 @@ void TestAllWindows::survivesRoughHandling()
                 QTest::keyClick(box->editor(), Qt::Key_Return);
                 QTest::keyClick(box->editor(), Qt::Key_Tab);
             }
+            // A whole document pasted in.
+            QApplication::clipboard()->setText(QString(1000000, QLatin1Char('7')));
+            box->editor()->setFocus();
+            QTest::keyClick(box->editor(), Qt::Key_V, Qt::ControlModifier);
+            QVERIFY(QString(box->Text()).remove(QLatin1Char('\r')).size() <= box->lengthLimit());
+            QTest::keyClick(box->editor(), Qt::Key_Return);
+            QTest::keyClick(box->editor(), Qt::Key_Tab);
         }
         for (ScrollBar *bar : form->findChildren<ScrollBar *>()) {
             if (!bar->isVisible() || !bar->isEnabled())

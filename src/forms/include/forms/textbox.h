@@ -5,7 +5,8 @@
 // write longer text. Change follows every change of Text, typed or set.
 //
 // Like the text boxes of the platform these windows were designed for, a
-// box holds at most LengthLimit characters: typing, pasting or setting more
+// box holds a limited number of characters: 2048 on one line, 32767 on
+// several (a line break counting as one). Typing, pasting or setting more
 // keeps the first ones, silently, and the box stays responsive whatever
 // arrives.
 
@@ -31,7 +32,9 @@ class TextBox : public Control
 
 public:
     enum { LeftJustify = 0, RightJustify = 1, Center = 2 };
-    static constexpr int LengthLimit = 32767;
+    static constexpr int SingleLineLimit = 2048;
+    static constexpr int MultiLineLimit = 32767;
+    int lengthLimit() const { return m_multi ? MultiLineLimit : SingleLineLimit; }
     explicit TextBox(QWidget *parent, bool multiLine = false);
 
     QString Text() const;
