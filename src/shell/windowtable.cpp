@@ -10,6 +10,8 @@
 #include "demos/psychophysics/frmpsychlaws.h"
 #include "demos/spatial/frmballistic.h"
 #include "demos/spatial/frmbasiclight.h"
+#include "demos/spatial/frmlandc.h"
+#include "demos/spatial/frmmachbands.h"
 #include "demos/spatial/frmsimcon1.h"
 #include "demos/spatial/frmsimulcontrast.h"
 
@@ -30,11 +32,11 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmSTDBasic"), make<FrmSTDBasic>()},
         {QStringLiteral("frmPsychLaws"), make<FrmPsychLaws>()},
         {QStringLiteral("frmBasicLight"), make<FrmBasicLight>()},
-        {QStringLiteral("frmLandC"), {}},
+        {QStringLiteral("frmLandC"), make<FrmLandC>()},
         {QStringLiteral("frmBallistic"), make<FrmBallistic>()},
         {QStringLiteral("frmSimulContrast"), make<FrmSimulContrast>()},
         {QStringLiteral("frmSimCon1"), make<FrmSimCon1>()},
-        {QStringLiteral("frmMachBands"), {}},
+        {QStringLiteral("frmMachBands"), make<FrmMachBands>()},
         {QStringLiteral("frmFourier"), {}},
         {QStringLiteral("frmContrast"), {}},
         {QStringLiteral("frmCSF"), {}},
