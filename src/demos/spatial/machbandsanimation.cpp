@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <algorithm>
 
 namespace {
@@ -29,6 +30,19 @@ MachBandsAnimation::MachBandsAnimation(QWidget *owner)
     m_timer->setObjectName(QStringLiteral("timSweep"));
     m_timer->setInterval(TickMs);
     connect(m_timer, &forms::Timer::Tick, this, &MachBandsAnimation::step);
+    // Over the program's window, where the student is looking, and whole
+    // on its screen.
+    if (owner) {
+        const QRect over = owner->window()->frameGeometry();
+        QRect placed(QPoint(), size());
+        placed.moveCenter(over.center());
+        if (const QScreen *screen = owner->screen()) {
+            const QRect available = screen->availableGeometry();
+            placed.moveLeft(std::clamp(placed.left(), available.left(), std::max(available.left(), available.right() - placed.width())));
+            placed.moveTop(std::clamp(placed.top(), available.top(), std::max(available.top(), available.bottom() - placed.height())));
+        }
+        move(placed.topLeft());
+    }
 }
 
 int MachBandsAnimation::level(Pattern pattern, int x)
