@@ -208,14 +208,14 @@ void MachBandsAnimation::drawProbe(QPainter &p) const
     const int y = plotY(grey);
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPointF(x, y), 4, 4);
-    // The reading on a white ground, clear of the profile's other steps.
-    const QString reading = QStringLiteral("grey %1").arg(grey);
-    QRect label = p.fontMetrics().boundingRect(reading).adjusted(-3, -1, 3, 1);
-    const bool leftOfProbe = m_probe > PatternRect.width() - 90;
-    label.moveTo(leftOfProbe ? x - 8 - label.width() : x + 8, y - 8 - label.height());
-    p.fillRect(label, Qt::white);
+    // The reading above the plot's right end, clear of the profile.
+    QFont small = font();
+    small.setPixelSize(11);
+    small.setBold(true);
+    p.setFont(small);
     p.setPen(ProbeColor);
-    p.drawText(label, Qt::AlignCenter, reading);
+    p.drawText(QRect(PlotRect.left(), PlotRect.top() - 18, PlotRect.width(), 16), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("Probe: grey %1").arg(grey));
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
