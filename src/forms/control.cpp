@@ -144,19 +144,17 @@ QFont fittingFont(const QFont &font, const QRect &area, int flags, const QString
 
 void drawSunkenBorder(QPainter &p, const QRect &outer)
 {
-    p.setPen(QColor(128, 128, 128));
-    p.drawLine(outer.topLeft(), outer.topRight());
-    p.drawLine(outer.topLeft(), outer.bottomLeft());
-    p.setPen(Qt::white);
-    p.drawLine(outer.bottomLeft(), outer.bottomRight());
-    p.drawLine(outer.topRight(), outer.bottomRight());
-    const QRect inner = outer.adjusted(1, 1, -1, -1);
-    p.setPen(QColor(64, 64, 64));
-    p.drawLine(inner.topLeft(), inner.topRight());
-    p.drawLine(inner.topLeft(), inner.bottomLeft());
-    p.setPen(QColor(212, 208, 200));
-    p.drawLine(inner.bottomLeft(), inner.bottomRight());
-    p.drawLine(inner.topRight(), inner.bottomRight());
+    // Each side is a one-pixel run filled directly (a pen per line would
+    // cost more than the whole box's drawing); later sides overwrite the
+    // corners, so the bottom and right light the two corners they share.
+    const auto frame = [&p](const QRect &r, const QColor &dark, const QColor &light) {
+        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), dark);
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), dark);
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), light);
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), light);
+    };
+    frame(outer, QColor(128, 128, 128), Qt::white);
+    frame(outer.adjusted(1, 1, -1, -1), QColor(64, 64, 64), QColor(212, 208, 200));
 }
 
 } // namespace forms

@@ -29,10 +29,14 @@ QString RuntimeError::errorName(ErrorCode code)
         return QStringLiteral("Division by zero");
     case ErrorCode::TypeMismatch:
         return QStringLiteral("Type mismatch");
+    case ErrorCode::LibraryLoadError:
+        return QStringLiteral("Error in loading library");
     case ErrorCode::FileNotFound:
         return QStringLiteral("File not found");
     case ErrorCode::InvalidPropertyValue:
         return QStringLiteral("Invalid property value");
+    case ErrorCode::CannotCreateObject:
+        return QStringLiteral("Component can't create object");
     case ErrorCode::InvalidPicture:
         return QStringLiteral("Invalid picture");
     }

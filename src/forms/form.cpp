@@ -54,6 +54,10 @@ Form::Form(Design design)
 {
     setObjectName(m_design.name);
     setAttribute(Qt::WA_QuitOnClose, !m_design.mdiChild);
+    // The drawing covers the whole client area, so what lies beneath (the
+    // child window's frame) need not be painted again when a control of
+    // the window changes.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     connect(qApp, &QApplication::focusChanged, this, &Form::validateOnFocusChange);
 }
 

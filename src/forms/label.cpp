@@ -12,6 +12,8 @@ Label::Label(QWidget *parent)
 
 void Label::setCaption(const QString &caption)
 {
+    if (caption == m_caption)
+        return; // windows often write back the caption they show
     m_caption = caption;
     update();
 }
@@ -42,12 +44,16 @@ void Label::setAppearance(int appearance)
 
 void Label::setBackColor(OleColor color)
 {
+    if (color == m_backColor)
+        return;
     m_backColor = color;
     update();
 }
 
 void Label::setForeColor(OleColor color)
 {
+    if (color == m_foreColor)
+        return;
     m_foreColor = color;
     update();
 }
@@ -74,7 +80,9 @@ void Label::paintEvent(QPaintEvent *)
            : m_alignment == Center       ? Qt::AlignHCenter
                                          : Qt::AlignLeft;
     p.setPen(toQColor(m_foreColor));
-    p.setFont(fittingFont(font(), text, flags, m_caption));
+    if (m_fit.caption != m_caption || m_fit.area != text || m_fit.flags != flags || m_fit.font != font())
+        m_fit = {m_caption, text, flags, font(), fittingFont(font(), text, flags, m_caption)};
+    p.setFont(m_fit.fitted);
     p.drawText(text, flags, m_caption);
 }
 

@@ -10,6 +10,8 @@ namespace forms {
 PictureBox::PictureBox(QWidget *parent)
     : Control(parent)
 {
+    // The border and the drawing cover every pixel of the box.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setForeColor(SystemColor::ButtonText);
 }
@@ -98,8 +100,11 @@ void PictureBox::paintEvent(QPaintEvent *)
     if (b == 2) {
         drawSunkenBorder(p, outer);
     } else if (b == 1) {
-        p.setPen(Qt::black);
-        p.drawRect(outer.adjusted(0, 0, -1, -1));
+        // Filled rather than stroked, so that every device pixel of the
+        // border is covered at any pixel ratio (the box paints all of itself).
+        for (const QRect &side : {QRect(0, 0, outer.width(), 1), QRect(0, outer.height() - 1, outer.width(), 1),
+                                  QRect(0, 0, 1, outer.height()), QRect(outer.width() - 1, 0, 1, outer.height())})
+            p.fillRect(side, Qt::black);
     }
     p.setClipRect(outer.adjusted(b, b, -b, -b));
     paintCanvas(p, QPoint(b, b));

@@ -2,6 +2,7 @@
 
 #include "forms/errors.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -9,11 +10,34 @@ namespace forms {
 
 namespace {
 int clamp16(int v) { return std::clamp(v, -32768, 32767); }
+
+// Qt 6 reads the Left and Right keys of a horizontal scroll bar through
+// the inverted controls that make Up and Page Up move a vertical bar up,
+// so Right would move the thumb left. Here the arrow keys move the thumb
+// the way they point.
+class ArrowKeyScrollBar : public QScrollBar
+{
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const int key = event->key();
+        if (orientation() == Qt::Horizontal && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+            const bool rightward = (key == Qt::Key_Right) != isRightToLeft();
+            triggerAction(rightward ? SliderSingleStepAdd : SliderSingleStepSub);
+            event->accept();
+            return;
+        }
+        QScrollBar::keyPressEvent(event);
+    }
+};
 } // namespace
 
 ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent)
     : Control(parent)
-    , m_bar(new QScrollBar(orientation, this))
+    , m_bar(new ArrowKeyScrollBar(orientation, this))
 {
     // A scroll bar is a tab stop, as on the original platform: the keyboard
     // reaches it, and focus leaving it raises Validate.

@@ -2,14 +2,21 @@
 
 #include "shell/aboutwindow.h"
 #include "demos/colour/frmcolormixer.h"
+#include "demos/colour/frmcoloropponent.h"
+#include "demos/colour/frmtrichromatic.h"
 #include "demos/depth/frmmotionindepth.h"
 #include "demos/depth/frmrds.h"
 #include "demos/motion/frmappmot.h"
+#include "demos/motion/frmframe.h"
+#include "demos/motion/frmmotafter.h"
+#include "demos/motion/frmstructfrommotion.h"
 #include "demos/psychophysics/frmlininterp.h"
 #include "demos/psychophysics/frmstdbasic.h"
 #include "demos/psychophysics/frmpsychlaws.h"
 #include "demos/spatial/frmballistic.h"
 #include "demos/spatial/frmbasiclight.h"
+#include "demos/spatial/frmcontrast.h"
+#include "demos/spatial/frmcsf.h"
 #include "demos/spatial/frmlandc.h"
 #include "demos/spatial/frmmachbands.h"
 #include "demos/spatial/frmsimcon1.h"
@@ -38,19 +45,19 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmSimCon1"), make<FrmSimCon1>()},
         {QStringLiteral("frmMachBands"), make<FrmMachBands>()},
         {QStringLiteral("frmFourier"), {}},
-        {QStringLiteral("frmContrast"), {}},
-        {QStringLiteral("frmCSF"), {}},
+        {QStringLiteral("frmContrast"), make<FrmContrast>()},
+        {QStringLiteral("frmCSF"), make<FrmCSF>()},
         {QStringLiteral("frmSFChannel"), {}},
         {QStringLiteral("frmSFChannels"), {}},
         {QStringLiteral("frmMonoChromat"), {}},
         {QStringLiteral("frmDiChromat"), {}},
-        {QStringLiteral("frmTrichromatic"), {}},
+        {QStringLiteral("frmTrichromatic"), make<FrmTrichromatic>()},
         {QStringLiteral("frmColorMixer"), make<FrmColorMixer>()},
-        {QStringLiteral("frmColorOpponent"), {}},
+        {QStringLiteral("frmColorOpponent"), make<FrmColorOpponent>()},
         {QStringLiteral("frmAppMot"), make<FrmAppMot>()},
-        {QStringLiteral("frmMotAfter"), {}},
-        {QStringLiteral("frmFrame"), {}},
-        {QStringLiteral("frmStructFromMotion"), {}},
+        {QStringLiteral("frmMotAfter"), make<FrmMotAfter>()},
+        {QStringLiteral("frmFrame"), make<FrmFrame>()},
+        {QStringLiteral("frmStructFromMotion"), make<FrmStructFromMotion>()},
         {QStringLiteral("frmMotionInDepth"), make<FrmMotionInDepth>()},
         {QStringLiteral("frmRDS"), make<FrmRDS>()},
         {QStringLiteral("frmAbout"), make<FrmAbout>()},

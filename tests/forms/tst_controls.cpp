@@ -104,6 +104,8 @@ private slots:
     void scrollBarDragScrollsThenChangesOnce();
     void scrollBarArrowsAndTroughWhenMinExceedsMax();
     void scrollBarNewRangePullsValueIn();
+    void scrollBarKeysMoveTheThumbTheWayTheyPoint_data();
+    void scrollBarKeysMoveTheThumbTheWayTheyPoint();
 
     void clsClearsAndResetsCurrentPoint();
     void lineColourArgumentLeavesForeColor();
@@ -254,6 +256,54 @@ void TestControls::scrollBarNewRangePullsValueIn()
     QCOMPARE(bar.Min(), 32767);
     QCOMPARE(bar.Max(), -32768);
     QCOMPARE(changes.count(), 0);
+}
+
+void TestControls::scrollBarKeysMoveTheThumbTheWayTheyPoint_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("value");      // from 50
+    QTest::addColumn<int>("thumbMoves"); // 1: right or down, -1: left or up
+
+    QTest::newRow("horizontal, right arrow") << true << 0 << 100 << int(Qt::Key_Right) << 51 << 1;
+    QTest::newRow("horizontal, left arrow") << true << 0 << 100 << int(Qt::Key_Left) << 49 << -1;
+    QTest::newRow("horizontal, page down") << true << 0 << 100 << int(Qt::Key_PageDown) << 60 << 1;
+    QTest::newRow("horizontal, Min above Max, right arrow") << true << 100 << 0 << int(Qt::Key_Right) << 49 << 1;
+    QTest::newRow("horizontal, Min above Max, left arrow") << true << 100 << 0 << int(Qt::Key_Left) << 51 << -1;
+    QTest::newRow("vertical, down arrow") << false << 0 << 100 << int(Qt::Key_Down) << 51 << 1;
+    QTest::newRow("vertical, up arrow") << false << 0 << 100 << int(Qt::Key_Up) << 49 << -1;
+    QTest::newRow("vertical, Min above Max, up arrow") << false << 100 << 0 << int(Qt::Key_Up) << 51 << -1;
+    QTest::newRow("vertical, Min above Max, page down") << false << 100 << 0 << int(Qt::Key_PageDown) << 40 << 1;
+}
+
+void TestControls::scrollBarKeysMoveTheThumbTheWayTheyPoint()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(int, min);
+    QFETCH(int, max);
+    QFETCH(int, key);
+    QFETCH(int, value);
+    QFETCH(int, thumbMoves);
+
+    QWidget parent;
+    ScrollBar bar(horizontal ? Qt::Horizontal : Qt::Vertical, &parent);
+    bar.Move(0, 0, horizontal ? 3000 : 255, horizontal ? 255 : 3000);
+    bar.setRange(min, max);
+    bar.setSmallChange(1);
+    bar.setLargeChange(10);
+    bar.setValue(50);
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    QSignalSpy changes(&bar, &ScrollBar::Change);
+    const int thumbBefore = bar.bar()->sliderPosition();
+    bar.bar()->setFocus();
+    QTest::keyClick(bar.bar(), Qt::Key(key));
+    QCOMPARE(bar.Value(), value);
+    QCOMPARE(changes.count(), 1);
+    const int moved = bar.bar()->sliderPosition() - thumbBefore;
+    QCOMPARE(moved > 0 ? 1 : -1, thumbMoves);
 }
 
 void TestControls::clsClearsAndResetsCurrentPoint()

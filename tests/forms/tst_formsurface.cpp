@@ -48,6 +48,7 @@ class TestFormSurface : public QObject
 
 private slots:
     void pictureAndDrawingShowUnderControls();
+    void pictureShowsAgainWhenTheWindowGrows();
     void fillStyleFillsOutlines();
     void fillStyleIsRecorded();
     void unloadDiscardsTheDrawing();
@@ -74,6 +75,30 @@ void TestFormSurface::pictureAndDrawingShowUnderControls()
     QCOMPARE(shown(form, {60, 60}), QColor(Qt::white));
     QCOMPARE(shown(form, {10, 10}), QColor(Qt::red));
     QCOMPARE(form.CurrentX(), 0.0);
+    form.Unload();
+}
+
+void TestFormSurface::pictureShowsAgainWhenTheWindowGrows()
+{
+    DrawnForm form;
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.setPicture(picture({40, 30}, Qt::red));
+    form.setForeColor(0xFF0000); // blue
+    form.Line(0, 60, 2990, 60);  // row 4, across the picture
+    // Made smaller than the picture, then larger again.
+    form.setFixedSize(20, 10);
+    testsupport::settle();
+    form.setFixedSize(200, 100);
+    testsupport::settle();
+    QCOMPARE(shown(form, {39, 29}), QColor(Qt::red));
+    QCOMPARE(shown(form, {30, 20}), QColor(Qt::red));
+    QCOMPARE(shown(form, {40, 29}), QColor(Qt::white));
+    // What was drawn inside the smaller window stays over the picture;
+    // what lay beyond it is gone.
+    QCOMPARE(shown(form, {10, 4}), QColor(Qt::blue));
+    QCOMPARE(shown(form, {30, 4}), QColor(Qt::red));
+    QCOMPARE(shown(form, {60, 4}), QColor(Qt::white));
     form.Unload();
 }
 

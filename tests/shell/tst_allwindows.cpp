@@ -39,6 +39,10 @@ void addWindowRows()
     }
 }
 
+// The same "random" values for every opening: enough for the largest
+// number a window draws when it loads (a square of 86 x 86 random dots).
+const QList<float> SameDraws(8192, 0.5f);
+
 // The close box of the window's frame, as a user clicks it.
 void closeBox(Form *form)
 {
@@ -68,7 +72,7 @@ void TestAllWindows::reopensWhole()
     // Each opening draws the same "random" values, so what is random by
     // design looks the same every time.
     const auto open = [&] {
-        Random::script(QList<float>(64, 0.5f));
+        Random::script(SameDraws);
         testsupport::choose(main, item);
         Random::clearScript();
         form = main.form(window);
@@ -105,7 +109,7 @@ void TestAllWindows::reopensWhole()
     // shows it whole.
     form->Unload();
     testsupport::settle();
-    Random::script(QList<float>(64, 0.5f));
+    Random::script(SameDraws);
     form->Hide();
     Random::clearScript();
     QVERIFY(form->isLoaded());

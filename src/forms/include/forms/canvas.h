@@ -8,6 +8,7 @@
 
 #include <QPainter>
 #include <memory>
+#include <vector>
 
 namespace forms {
 
@@ -26,6 +27,14 @@ public:
     // The persistent drawing as shown, one pixel per logical pixel.
     QImage image() const;
 
+    // Lines take shortcuts that give the very pixels QPainter would (see
+    // linepixels.h): they are written straight into the image, and
+    // full-height vertical lines side by side (a grating) become one row
+    // copied down. Tests turn the shortcuts off to compare both ways pixel
+    // for pixel.
+    static void setFastDrawing(bool on);
+    static bool fastDrawing();
+
 protected:
     // The inner area in logical pixels, its device pixel ratio, and a
     // request to show the drawing again.
@@ -40,6 +49,9 @@ protected:
     void fitCanvas();
     // The window unloaded: drawing, picture and settings back to design.
     void discardDrawing();
+    // Completes in the image what is drawn so far (a pending clear, columns
+    // waiting to be copied down) and closes the painter.
+    void flush() const;
 
     double innerWidthTwips() const override;
     double innerHeightTwips() const override;
@@ -62,7 +74,19 @@ private:
     // curve of hundreds of segments does not pay for a painter per segment;
     // it is closed before the drawing is shown, read or reallocated.
     QPainter &painter(QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver);
-    void endPainting() const;
+    // A request to show the drawing again, made once until it is painted.
+    void changed();
+
+    // Shortcuts for lines between whole device pixels; false when none
+    // applies and QPainter must draw the line.
+    bool fillAxisLine(QPoint a, QPoint b, QRgb color, qreal penWidth);
+    bool fillSegment(QPoint a, QPoint b, QRgb color, qreal penWidth);
+    // Before anything is drawn into the image itself: the image exists and
+    // what waits (a clear, columns) is in it.
+    void makeCurrent();
+    void flushColumns() const;
+    void fillPendingClear() const;
+    void dropPending() const;
 
     OleColor m_backColor = SystemColor::ButtonFace;
     bool m_autoRedraw = false;
@@ -70,6 +94,19 @@ private:
     QImage m_image; // device pixels
     mutable std::unique_ptr<QPainter> m_painter;
     qreal m_dpr = 1;
+    bool m_changeRequested = false;
+
+    // The pen set on the open painter (an RGB32 pixel is never 0: it is opaque).
+    QRgb m_penColor = 0;
+    qreal m_penWidth = -1;
+    // A clear to BackColor not yet filled in: full-height columns may cover
+    // it all, and then it never needs to be.
+    mutable bool m_clearPending = false;
+    // Full-height columns waiting to be copied down: the colour of each
+    // column of the image (0 for none), and the span holding them.
+    mutable std::vector<QRgb> m_columns;
+    mutable int m_columnsFirst = 0;
+    mutable int m_columnsLast = -1;
 };
 
 } // namespace forms

@@ -12,8 +12,10 @@ enum class ErrorCode {
     Overflow = 6,
     DivisionByZero = 11,
     TypeMismatch = 13,
+    LibraryLoadError = 48,
     FileNotFound = 53,
     InvalidPropertyValue = 380,
+    CannotCreateObject = 429,
     InvalidPicture = 481,
 };
 

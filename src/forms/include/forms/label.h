@@ -54,6 +54,18 @@ private:
     OleColor m_backColor = SystemColor::ButtonFace;
     OleColor m_foreColor = SystemColor::ButtonText;
     bool m_pressed = false;
+    // The font the caption was last fitted with, and what it was fitted to:
+    // laying the caption out to see whether it fits costs as much as
+    // drawing it, so it is done again only when one of these changes.
+    struct Fit
+    {
+        QString caption;
+        QRect area;
+        int flags = 0;
+        QFont font;
+        QFont fitted;
+    };
+    Fit m_fit;
 };
 
 } // namespace forms

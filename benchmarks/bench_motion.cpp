@@ -1,0 +1,150 @@
+// The per-tick work of the motion windows: the spiral's frame tick (the
+// next of its 36 pictures, stretched into its frame), the rolling wheel's
+// 25 ms tick (the strip cleared, the wheel and its dot drawn), and the
+// structure-from-motion square's 5 ms step. Each is timed as the tick's
+// handler alone, and again with the repaint that puts it on screen.
+//
+//   bench_motion [--benchmark_filter=...] [other Google Benchmark options]
+//
+// The windows run on Qt's offscreen platform with one 1920 x 1080 screen.
+
+#include "forms/forms.h"
+#include "shell/mainwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTemporaryFile>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+MainWindow *mainWindow = nullptr;
+
+template <typename T>
+T *control(forms::Form *form, const QString &name)
+{
+    T *found = form->findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+// Opens a window from its menu and presses its start button.
+forms::Form *openRunning(const char *menuItem, const char *windowName, const char *startButton)
+{
+    mainWindow->menuItem(QString::fromLatin1(menuItem))->trigger();
+    forms::Form *form = mainWindow->form(QString::fromLatin1(windowName));
+    control<forms::CommandButton>(form, QString::fromLatin1(startButton))->button()->click();
+    QApplication::processEvents();
+    return form;
+}
+
+void closeWindow(forms::Form *form)
+{
+    form->Unload();
+    QApplication::processEvents();
+}
+
+void spiralFrame(benchmark::State &state, bool repaint)
+{
+    forms::Form *form = openRunning("mnuSpiralitem", "frmMotAfter", "cmdStart");
+    auto *frameTimer = control<forms::Timer>(form, QStringLiteral("tim1"));
+    auto *spiral = control<forms::Image>(form, QStringLiteral("imgSpiral"));
+    for (auto _ : state) {
+        frameTimer->fire();
+        if (repaint)
+            spiral->repaint();
+    }
+    closeWindow(form);
+}
+
+void wheelTick(benchmark::State &state, bool repaint)
+{
+    forms::Form *form = openRunning("mnuFrameitem", "frmFrame", "cmdStart");
+    auto *timer = control<forms::Timer>(form, QStringLiteral("timFrame"));
+    auto *strip = control<forms::PictureBox>(form, QStringLiteral("picFrame"));
+    for (auto _ : state) {
+        timer->fire();
+        if (repaint)
+            strip->repaint();
+    }
+    closeWindow(form);
+}
+
+void squareStep(benchmark::State &state, bool repaint)
+{
+    forms::Form *form = openRunning("frmStructMotionitem", "frmStructFromMotion", "cmdMove");
+    auto *move = control<forms::Timer>(form, QStringLiteral("timMove"));
+    auto *pause = control<forms::Timer>(form, QStringLiteral("timPause"));
+    auto *field = control<forms::PictureBox>(form, QStringLiteral("picStruct"));
+    for (auto _ : state) {
+        // The rest between moves is skipped: the next move starts at once.
+        if (!move->Enabled())
+            pause->fire();
+        move->fire();
+        if (repaint)
+            field->repaint();
+    }
+    closeWindow(form);
+}
+
+void registerAll()
+{
+    struct Case
+    {
+        const char *name;
+        void (*run)(benchmark::State &, bool);
+    };
+    const Case cases[] = {
+        {"MotAfter/SpiralFrame", spiralFrame},
+        {"Frame/WheelTick", wheelTick},
+        {"StructFromMotion/SquareStep", squareStep},
+    };
+    for (const Case &c : cases) {
+        for (bool repaint : {false, true}) {
+            const std::string name = std::string(c.name) + (repaint ? "/TickAndRepaint" : "/Tick");
+            benchmark::RegisterBenchmark(name.c_str(), c.run, repaint)
+                ->Unit(benchmark::kMicrosecond)
+                ->Repetitions(5)
+                ->ReportAggregatesOnly(true);
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // One 1920 x 1080 screen at 96 dpi, no window frames.
+    QTemporaryFile screens(QDir::tempPath() + QStringLiteral("/bench_motion_XXXXXX.json"));
+    if (!screens.open())
+        qFatal("cannot write the screen description");
+    screens.write(R"({"windowFrameMargins": false,
+                      "screens": [{"name": "bench", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    screens.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    // The offscreen platform's notes about what it cannot do would bury
+    // the table.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            fprintf(stderr, "%s\n", qPrintable(message));
+    });
+
+    QApplication app(argc, argv);
+    if (QGuiApplication::primaryScreen()->size() != QSize(1920, 1080))
+        qFatal("the screen is not 1920 x 1080");
+    MainWindow main;
+    main.show();
+    QApplication::processEvents();
+    mainWindow = &main;
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    registerAll();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
