@@ -25,6 +25,7 @@ QUrl resolve(const QString &location)
         return QUrl::fromLocalFile(found);
     return QUrl::fromLocalFile(QDir::cleanPath(QDir::current().absoluteFilePath(name)));
 }
+
 // The browser engine's sandbox cannot run as root: the engine would end
 // the whole program when the first page opened. Run as root (a container,
 // a build machine) the browser goes without it; a normal user's browser
