@@ -2,14 +2,16 @@
 // README's pictures and for looking at a window while building it:
 //
 //   screenshot OUT.png [--menu ITEM]... [--set WINDOW/CONTROL.Property=VALUE]...
-//              [--tick WINDOW/TIMER[=N]]... [--wait MS] [--grab WINDOW]
-//              [--open-object WINDOW/CONTROL [--grab-object]]
+//              [--tick WINDOW/TIMER[=N]]... [--click WINDOW/BUTTON]... [--wait MS]
+//              [--grab WINDOW] [--open-object WINDOW/CONTROL [--grab-object]]
 //
-// Menu items are chosen in order, as a user would; --grab names the window
-// to picture (default: the main window, with its child windows inside).
-// --open-object activates the object in an OLE container as a double click
-// does; --grab-object then pictures the object's own window.
+// Menu items are chosen and buttons clicked in order, as a user would;
+// --grab names the window to picture (default: the main window, with its
+// child windows inside). --open-object activates the object in an OLE
+// container as a double click does; --grab-object then pictures the
+// object's own window.
 
+#include "forms/commandbutton.h"
 #include "forms/form.h"
 #include "forms/menuitem.h"
 #include "forms/olecontainer.h"
@@ -50,7 +52,7 @@ int main(int argc, char *argv[])
     QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty())
         return fail(QStringLiteral("usage: screenshot OUT.png [--menu ITEM]... [--set W/C.P=V]... "
-                                   "[--tick W/T[=N]]... [--wait MS] [--grab WINDOW] "
+                                   "[--tick W/T[=N]]... [--click W/B]... [--wait MS] [--grab WINDOW] "
                                    "[--open-object W/C [--grab-object]]"));
     const QString out = args.takeFirst();
 
@@ -100,6 +102,13 @@ int main(int argc, char *argv[])
             QVariant v(argument);
             if (!object->setProperty(property.toLatin1().constData(), v))
                 return fail(QStringLiteral("cannot set ") + value);
+        } else if (option == QLatin1String("--click")) {
+            forms::Form *window = main.form(value.section(QLatin1Char('/'), 0, 0));
+            auto *button = window ? window->findChild<forms::CommandButton *>(value.section(QLatin1Char('/'), 1))
+                                  : nullptr;
+            if (!button || !button->isVisible() || !button->isEnabled())
+                return fail(QStringLiteral("no button to click: ") + value);
+            button->button()->click();
         } else if (option == QLatin1String("--open-object")) {
             forms::Form *window = main.form(value.section(QLatin1Char('/'), 0, 0));
             container = window ? window->findChild<forms::OleContainer *>(value.section(QLatin1Char('/'), 1))

@@ -5,25 +5,87 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
-#include <limits>
+#include <QMimeData>
+
+#include <functional>
 
 namespace forms {
+
+namespace {
+
+// Pasted or dropped text goes in only as far as the box has room, and the
+// box is told what is coming before it is laid out.
+class PlainTextEdit : public QPlainTextEdit
+{
+public:
+    PlainTextEdit(QWidget *parent, std::function<void(const QString &)> arriving)
+        : QPlainTextEdit(parent)
+        , m_arriving(std::move(arriving))
+    {
+    }
+
+protected:
+    void insertFromMimeData(const QMimeData *source) override
+    {
+        if (!source->hasText())
+            return;
+        const int room = TextBox::LengthLimit - int(document()->characterCount() - 1)
+                         + int(textCursor().selectedText().size());
+        if (room <= 0)
+            return;
+        // Lines copied from elsewhere may end in CR LF: one break each.
+        QString text = source->text();
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        text.truncate(room);
+        m_arriving(text);
+        insertPlainText(text);
+    }
+
+private:
+    std::function<void(const QString &)> m_arriving;
+};
+
+// Word boundaries are looked for only while no run of the text without a
+// break is longer than this; beyond it, laying the text out word by word
+// grows with the square of the run.
+constexpr int LongestWrappedWord = 500;
+
+bool hasLongRun(const QString &text)
+{
+    int run = 0;
+    for (QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > LongestWrappedWord)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 TextBox::TextBox(QWidget *parent, bool multiLine)
     : Control(parent)
 {
     QWidget *inner;
     if (multiLine) {
-        m_multi = new QPlainTextEdit(this);
+        m_multi = new PlainTextEdit(this, [this](const QString &text) {
+            if (hasLongRun(text))
+                setWrapAnywhere(true);
+        });
         m_multi->setTabChangesFocus(true);
         m_multi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         m_multi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        connect(m_multi, &QPlainTextEdit::textChanged, this, &TextBox::Change);
+        connect(m_multi, &QPlainTextEdit::textChanged, this, [this] {
+            setWrapAnywhere(hasLongRun(m_multi->toPlainText()));
+            emit Change();
+        });
         inner = m_multi;
     } else {
         m_single = new QLineEdit(this);
-        // MaxLength is enforced on typing only; code may write any length.
-        m_single->setMaxLength(std::numeric_limits<int>::max());
+        // MaxLength is enforced on typing only; code may write any length
+        // up to the box's own limit.
+        m_single->setMaxLength(LengthLimit);
         connect(m_single, &QLineEdit::textChanged, this, &TextBox::Change);
         inner = m_single;
     }
@@ -53,13 +115,16 @@ void TextBox::setText(const QString &text)
     if (text == Text())
         return;
     if (m_multi) {
+        // Line breaks count as one character, as typed ones do.
         QString plain = text;
         plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        plain.truncate(LengthLimit);
+        setWrapAnywhere(hasLongRun(plain));
         m_multi->setPlainText(plain);
         applyLook();
     } else {
-        m_single->setText(text);
+        m_single->setText(text.left(LengthLimit));
     }
 }
 
@@ -133,7 +198,7 @@ void TextBox::applyLook()
         m_multi->document()->setDocumentMargin(1);
         QTextOption option = m_multi->document()->defaultTextOption();
         option.setAlignment(horizontal);
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        option.setWrapMode(m_wrapAnywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
         m_multi->document()->setDefaultTextOption(option);
         // Existing blocks keep their own format; align them too.
         QTextCursor cursor(m_multi->document());
@@ -146,6 +211,16 @@ void TextBox::applyLook()
         m_single->setAlignment(horizontal | Qt::AlignVCenter);
         m_single->setTextMargins(0, 0, 0, 0);
     }
+}
+
+void TextBox::setWrapAnywhere(bool anywhere)
+{
+    if (anywhere == m_wrapAnywhere)
+        return;
+    m_wrapAnywhere = anywhere;
+    QTextOption option = m_multi->document()->defaultTextOption();
+    option.setWrapMode(anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_multi->document()->setDefaultTextOption(option);
 }
 
 int TextBox::selectedLength() const
@@ -185,8 +260,10 @@ bool TextBox::eventFilter(QObject *watched, QEvent *event)
     emit KeyPress(code);
     if (code == 0)
         return true; // discarded: no character, no beep
-    const bool printable = code >= 32;
-    if (printable && m_maxLength > 0 && int(Text().size()) - selectedLength() >= m_maxLength)
+    const bool printable = code >= 32 || (code == 13 && m_multi);
+    const int length = m_multi ? int(m_multi->document()->characterCount() - 1) : int(m_single->text().size());
+    const int limit = m_maxLength > 0 ? std::min(m_maxLength, int(LengthLimit)) : int(LengthLimit);
+    if (printable && length - selectedLength() >= limit)
         return true;
     if (code != typed) {
         if (code == 8 || code == 13)

@@ -3,6 +3,8 @@
 #include "shell/aboutwindow.h"
 #include "demos/colour/frmcolormixer.h"
 #include "demos/colour/frmcoloropponent.h"
+#include "demos/colour/frmdichromat.h"
+#include "demos/colour/frmmonochromat.h"
 #include "demos/colour/frmtrichromatic.h"
 #include "demos/depth/frmmotionindepth.h"
 #include "demos/depth/frmrds.h"
@@ -17,8 +19,11 @@
 #include "demos/spatial/frmbasiclight.h"
 #include "demos/spatial/frmcontrast.h"
 #include "demos/spatial/frmcsf.h"
+#include "demos/spatial/frmfourier.h"
 #include "demos/spatial/frmlandc.h"
 #include "demos/spatial/frmmachbands.h"
+#include "demos/spatial/frmsfchannel.h"
+#include "demos/spatial/frmsfchannels.h"
 #include "demos/spatial/frmsimcon1.h"
 #include "demos/spatial/frmsimulcontrast.h"
 
@@ -44,13 +49,13 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmSimulContrast"), make<FrmSimulContrast>()},
         {QStringLiteral("frmSimCon1"), make<FrmSimCon1>()},
         {QStringLiteral("frmMachBands"), make<FrmMachBands>()},
-        {QStringLiteral("frmFourier"), {}},
+        {QStringLiteral("frmFourier"), make<FrmFourier>()},
         {QStringLiteral("frmContrast"), make<FrmContrast>()},
         {QStringLiteral("frmCSF"), make<FrmCSF>()},
-        {QStringLiteral("frmSFChannel"), {}},
-        {QStringLiteral("frmSFChannels"), {}},
-        {QStringLiteral("frmMonoChromat"), {}},
-        {QStringLiteral("frmDiChromat"), {}},
+        {QStringLiteral("frmSFChannel"), make<FrmSFChannel>()},
+        {QStringLiteral("frmSFChannels"), make<FrmSFChannels>()},
+        {QStringLiteral("frmMonoChromat"), make<FrmMonoChromat>()},
+        {QStringLiteral("frmDiChromat"), make<FrmDiChromat>()},
         {QStringLiteral("frmTrichromatic"), make<FrmTrichromatic>()},
         {QStringLiteral("frmColorMixer"), make<FrmColorMixer>()},
         {QStringLiteral("frmColorOpponent"), make<FrmColorOpponent>()},

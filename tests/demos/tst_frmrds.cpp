@@ -398,18 +398,19 @@ void TestFrmRDS::handSetDisparitySetsDirection()
 
 void TestFrmRDS::unloadablePictureIsReported_data()
 {
-    QTest::addColumn<bool>("broken"); // else missing
+    QTest::addColumn<QString>("damage"); // "missing", "garbage" or "truncated"
     QTest::addColumn<int>("mode");
-    QTest::newRow("anaglyph file missing") << false << 1;
-    QTest::newRow("anaglyph file broken") << true << 1;
-    QTest::newRow("LCD file missing") << false << 0;
-    QTest::newRow("LCD file broken") << true << 0;
+    for (const char *damage : {"missing", "garbage", "truncated"}) {
+        QTest::newRow(qPrintable(QStringLiteral("anaglyph file %1").arg(damage))) << QString::fromLatin1(damage) << 1;
+        QTest::newRow(qPrintable(QStringLiteral("LCD file %1").arg(damage))) << QString::fromLatin1(damage) << 0;
+    }
 }
 
 void TestFrmRDS::unloadablePictureIsReported()
 {
-    QFETCH(bool, broken);
+    QFETCH(QString, damage);
     QFETCH(int, mode);
+    const bool broken = damage != QLatin1String("missing");
     const QString file = mode == 1 ? QStringLiteral("images\\LeftEyeRDS.bmp") : QStringLiteral("images/RDS.bmp");
     // The LCD file is only read when coming back from the anaglyph.
     if (mode == 0)
@@ -419,9 +420,17 @@ void TestFrmRDS::unloadablePictureIsReported()
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("images")));
     if (broken) {
+        // Garbage, or the real picture cut off at half its length.
+        QByteArray bytes = "BM not really a bitmap";
+        if (damage == QLatin1String("truncated")) {
+            QFile whole(findDataFile(file));
+            QVERIFY(whole.open(QIODevice::ReadOnly));
+            bytes = whole.readAll();
+            bytes.truncate(bytes.size() / 2);
+        }
         QFile junk(QDir(dir.path()).filePath(QString(file).replace('\\', '/')));
         QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("BM not really a bitmap");
+        junk.write(bytes);
     } else {
         searchProgramDataFolders(false);
     }

@@ -25,8 +25,10 @@ void setProgramDataFolders(const QStringList &folders);
 // to see how a window copes with a missing file.
 void searchProgramDataFolders(bool searched);
 
-// Loads a bitmap. Raises FileNotFound (naming the file) when it cannot be
-// found and InvalidPicture when it is not a readable picture.
+// Loads a picture, a whole one or none: raises FileNotFound (naming the
+// file) when it cannot be found, InvalidPicture (naming it, and saying why)
+// when it cannot be read, is not a picture, is a bitmap whose header claims
+// absurd sizes, or is shorter than its header promises.
 QImage LoadPicture(const QString &name);
 
 } // namespace forms

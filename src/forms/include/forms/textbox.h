@@ -3,6 +3,11 @@
 // (13 for Enter, 8 for Backspace) by reference: setting it to 0 discards
 // the key, another code replaces it. MaxLength limits typing only; code may
 // write longer text. Change follows every change of Text, typed or set.
+//
+// Like the text boxes of the platform these windows were designed for, a
+// box holds at most LengthLimit characters: typing, pasting or setting more
+// keeps the first ones, silently, and the box stays responsive whatever
+// arrives.
 
 #include "forms/control.h"
 
@@ -26,6 +31,7 @@ class TextBox : public Control
 
 public:
     enum { LeftJustify = 0, RightJustify = 1, Center = 2 };
+    static constexpr int LengthLimit = 32767;
     explicit TextBox(QWidget *parent, bool multiLine = false);
 
     QString Text() const;
@@ -61,6 +67,10 @@ private:
     void applyLook();
     int selectedLength() const;
     void insertText(const QString &text);
+    // A multi-line box wraps at word boundaries, except while its text has a
+    // run without a break so long that looking for one would take seconds;
+    // such a run is broken anywhere, as it would be anyway.
+    void setWrapAnywhere(bool anywhere);
 
     QLineEdit *m_single = nullptr;
     QPlainTextEdit *m_multi = nullptr;
@@ -70,6 +80,7 @@ private:
     bool m_locked = false;
     OleColor m_backColor = SystemColor::WindowBackground;
     OleColor m_foreColor = SystemColor::WindowText;
+    bool m_wrapAnywhere = false;
 };
 
 } // namespace forms
