@@ -1,13 +1,16 @@
 // The per-tick work of the motion windows: the spiral's frame tick (the
 // next of its 36 pictures, stretched into its frame), the rolling wheel's
 // 25 ms tick (the strip cleared, the wheel and its dot drawn), and the
-// structure-from-motion square's 5 ms step. Each is timed as the tick's
-// handler alone, and again with the repaint that puts it on screen.
+// structure-from-motion square's 5 ms step, and the Mach bands animation's
+// 40 ms sweep step (over the staircase and over the ramp). Each is timed as
+// the tick's handler alone, and again with the repaint that puts it on
+// screen.
 //
 //   bench_motion [--benchmark_filter=...] [other Google Benchmark options]
 //
 // The windows run on Qt's offscreen platform with one 1920 x 1080 screen.
 
+#include "demos/spatial/machbandsanimation.h"
 #include "forms/forms.h"
 #include "benchmain.h"
 
@@ -88,6 +91,44 @@ void squareStep(benchmark::State &state, bool repaint)
     closeWindow(form);
 }
 
+// The animation the Mach bands window's object opens, on the given pattern.
+void machBandsStep(benchmark::State &state, bool repaint, MachBandsAnimation::Pattern pattern)
+{
+    mainWindow->menuItem(QStringLiteral("mnuMachBandsItem"))->trigger();
+    forms::Form *form = mainWindow->form(QStringLiteral("frmMachBands"));
+    auto *object = control<forms::OleContainer>(form, QStringLiteral("oleMachBands"));
+    object->DoVerb();
+    auto *animation = qobject_cast<MachBandsAnimation *>(object->objectWindow());
+    QApplication::processEvents();
+    forms::Timer *timer = animation->timer();
+    while (animation->pattern() != pattern)
+        timer->fire();
+    for (auto _ : state) {
+        timer->fire();
+        if (repaint)
+            animation->repaint();
+        if (animation->pattern() != pattern) {
+            // Measured on one pattern: the sweep goes on across it again.
+            state.PauseTiming();
+            while (animation->pattern() != pattern)
+                timer->fire();
+            state.ResumeTiming();
+        }
+    }
+    mainWindow->menuItem(QStringLiteral("mnuMachBandsItem"))->trigger();
+    QApplication::processEvents();
+}
+
+void machBandsStaircase(benchmark::State &state, bool repaint)
+{
+    machBandsStep(state, repaint, MachBandsAnimation::Pattern::Staircase);
+}
+
+void machBandsRamp(benchmark::State &state, bool repaint)
+{
+    machBandsStep(state, repaint, MachBandsAnimation::Pattern::Ramp);
+}
+
 void registerAll()
 {
     struct Case
@@ -99,6 +140,8 @@ void registerAll()
         {"MotAfter/SpiralFrame", spiralFrame},
         {"Frame/WheelTick", wheelTick},
         {"StructFromMotion/SquareStep", squareStep},
+        {"MachBands/StaircaseStep", machBandsStaircase},
+        {"MachBands/RampStep", machBandsRamp},
     };
     for (const Case &c : cases) {
         for (bool repaint : {false, true}) {

@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core libbenchmark-dev)
+# qt6-webengine-dev and its helper process show the Landolt C page.
+packages=(build-essential cmake qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core libbenchmark-dev
+          qt6-webengine-dev libqt6webenginecore6-bin)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

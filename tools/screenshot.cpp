@@ -3,15 +3,18 @@
 //
 //   screenshot OUT.png [--menu ITEM]... [--set WINDOW/CONTROL.Property=VALUE]...
 //              [--tick WINDOW/TIMER[=N]]... [--click WINDOW/BUTTON]... [--wait MS]
-//              [--grab WINDOW]
+//              [--grab WINDOW] [--open-object WINDOW/CONTROL [--grab-object]]
 //
 // Menu items are chosen and buttons clicked in order, as a user would;
 // --grab names the window to picture (default: the main window, with its
-// child windows inside).
+// child windows inside). --open-object activates the object in an OLE
+// container as a double click does; --grab-object then pictures the
+// object's own window.
 
 #include "forms/commandbutton.h"
 #include "forms/form.h"
 #include "forms/menuitem.h"
+#include "forms/olecontainer.h"
 #include "forms/timer.h"
 #include "shell/mainwindow.h"
 
@@ -49,15 +52,23 @@ int main(int argc, char *argv[])
     QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty())
         return fail(QStringLiteral("usage: screenshot OUT.png [--menu ITEM]... [--set W/C.P=V]... "
-                                   "[--tick W/T[=N]]... [--click W/B]... [--wait MS] [--grab WINDOW]"));
+                                   "[--tick W/T[=N]]... [--click W/B]... [--wait MS] [--grab WINDOW] "
+                                   "[--open-object W/C [--grab-object]]"));
     const QString out = args.takeFirst();
 
     MainWindow main;
     main.show();
     settle(100);
     QWidget *target = &main;
+    forms::OleContainer *container = nullptr;
     while (!args.isEmpty()) {
         const QString option = args.takeFirst();
+        if (option == QLatin1String("--grab-object")) {
+            if (!container || !container->objectWindow())
+                return fail(QStringLiteral("--grab-object needs an object opened by --open-object"));
+            target = container->objectWindow();
+            continue;
+        }
         if (args.isEmpty())
             return fail(option + QStringLiteral(" needs a value"));
         const QString value = args.takeFirst();
@@ -98,6 +109,13 @@ int main(int argc, char *argv[])
             if (!button || !button->isVisible() || !button->isEnabled())
                 return fail(QStringLiteral("no button to click: ") + value);
             button->button()->click();
+        } else if (option == QLatin1String("--open-object")) {
+            forms::Form *window = main.form(value.section(QLatin1Char('/'), 0, 0));
+            container = window ? window->findChild<forms::OleContainer *>(value.section(QLatin1Char('/'), 1))
+                               : nullptr;
+            if (!container)
+                return fail(QStringLiteral("no OLE container ") + value);
+            container->DoVerb();
         } else if (option == QLatin1String("--wait")) {
             settle(value.toInt());
         } else if (option == QLatin1String("--grab")) {

@@ -6,6 +6,9 @@
 
 int main(int argc, char *argv[])
 {
+    // The web page window's browser shares its drawing contexts with the
+    // application's, which must be arranged before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumivara"));
     MainWindow window;

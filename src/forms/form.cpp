@@ -63,6 +63,9 @@ Form::Form(Design design)
 
 Form::~Form()
 {
+    // Destroying a control that has the focus moves the focus on; by then
+    // this is no longer a whole window that could validate the move.
+    disconnect(qApp, &QApplication::focusChanged, this, &Form::validateOnFocusChange);
     if (m_subWindow) {
         m_subWindow->removeEventFilter(this);
         m_subWindow->setWidget(nullptr);

@@ -76,10 +76,10 @@ bool &programFoldersSearched()
     return searched;
 }
 
-QStringList searchFolders()
+// The folders searched after the working folder.
+QStringList dataFolders()
 {
-    QStringList folders{QDir::currentPath()};
-    folders += extraFolders();
+    QStringList folders = extraFolders();
     if (programFoldersSearched())
         folders += programFolders();
     return folders;
@@ -110,8 +110,25 @@ QString findDataFile(const QString &name)
         return {};
     if (QFileInfo(relative).isAbsolute())
         return QFileInfo(relative).isFile() ? relative : QString();
-    for (const QString &folder : searchFolders()) {
-        const QFileInfo candidate(QDir(folder).filePath(relative));
+    const QFileInfo own(QDir::current().filePath(relative));
+    if (own.isFile())
+        return own.absoluteFilePath();
+    // A data folder holds the program's files as they were shipped around
+    // its working folder, so a name that climbs out of the working folder
+    // ("../page.html") is found at the data folder's top: ".." stays there,
+    // as it stays at the root of a file system.
+    QStringList inside;
+    for (const QString &part : relative.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (part == QLatin1String("..")) {
+            if (!inside.isEmpty())
+                inside.removeLast();
+        } else if (part != QLatin1String(".")) {
+            inside << part;
+        }
+    }
+    const QString shipped = inside.join(QLatin1Char('/'));
+    for (const QString &folder : dataFolders()) {
+        const QFileInfo candidate(QDir(folder).filePath(shipped));
         if (candidate.isFile())
             return candidate.absoluteFilePath();
     }

@@ -1,5 +1,7 @@
 #include "forms/picturebox.h"
 
+#include "forms/errors.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -45,6 +47,49 @@ void PictureBox::setAppearance(int appearance)
     m_appearance = appearance;
     fitCanvas();
     update();
+}
+
+void PictureBox::setAlign(int edge)
+{
+    if (edge < AlignNone || edge > AlignRight)
+        forms::raise(ErrorCode::InvalidPropertyValue, QStringLiteral("Align %1").arg(edge));
+    m_align = edge;
+    if (QWidget *container = parentWidget()) {
+        container->removeEventFilter(this);
+        if (m_align != AlignNone)
+            container->installEventFilter(this);
+    }
+    alignToContainer();
+}
+
+void PictureBox::alignToContainer()
+{
+    const QWidget *container = parentWidget();
+    if (!container || m_align == AlignNone)
+        return;
+    const double width = container->width() * TwipsPerPixel;
+    const double height = container->height() * TwipsPerPixel;
+    switch (m_align) {
+    case AlignTop:
+        Move(0, 0, width, Height());
+        break;
+    case AlignBottom:
+        Move(0, height - Height(), width, Height());
+        break;
+    case AlignLeft:
+        Move(0, 0, Width(), height);
+        break;
+    case AlignRight:
+        Move(width - Width(), 0, Width(), height);
+        break;
+    }
+}
+
+bool PictureBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        alignToContainer();
+    return Control::eventFilter(watched, event);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

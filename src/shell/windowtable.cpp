@@ -20,6 +20,8 @@
 #include "demos/spatial/frmcontrast.h"
 #include "demos/spatial/frmcsf.h"
 #include "demos/spatial/frmfourier.h"
+#include "demos/spatial/frmlandc.h"
+#include "demos/spatial/frmmachbands.h"
 #include "demos/spatial/frmsfchannel.h"
 #include "demos/spatial/frmsfchannels.h"
 #include "demos/spatial/frmsimcon1.h"
@@ -42,11 +44,11 @@ const std::vector<WindowEntry> &windowTable()
         {QStringLiteral("frmSTDBasic"), make<FrmSTDBasic>()},
         {QStringLiteral("frmPsychLaws"), make<FrmPsychLaws>()},
         {QStringLiteral("frmBasicLight"), make<FrmBasicLight>()},
-        {QStringLiteral("frmLandC"), {}},
+        {QStringLiteral("frmLandC"), make<FrmLandC>()},
         {QStringLiteral("frmBallistic"), make<FrmBallistic>()},
         {QStringLiteral("frmSimulContrast"), make<FrmSimulContrast>()},
         {QStringLiteral("frmSimCon1"), make<FrmSimCon1>()},
-        {QStringLiteral("frmMachBands"), {}},
+        {QStringLiteral("frmMachBands"), make<FrmMachBands>()},
         {QStringLiteral("frmFourier"), make<FrmFourier>()},
         {QStringLiteral("frmContrast"), make<FrmContrast>()},
         {QStringLiteral("frmCSF"), make<FrmCSF>()},

@@ -1,9 +1,21 @@
 #include "testsupport.h"
 
+#include "forms/webbrowser.h"
+
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QMenu>
 #include <QStyle>
 #include <QStyleOptionSlider>
+
+namespace {
+// As the program does in main(): a web browser's engine shares the
+// application's drawing contexts, arranged before the application exists.
+[[maybe_unused]] const bool contextsShared = [] {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    return true;
+}();
+} // namespace
 
 namespace testsupport {
 
@@ -161,12 +173,36 @@ QImage crop(const QImage &image, QRect logical)
 }
 } // namespace
 
+void waitForPages(QWidget *widget)
+{
+    // A picture that has not changed for this long is the page's last.
+    constexpr int Quiet = 300;
+    for (forms::WebBrowser *browser : widget->findChildren<forms::WebBrowser *>()) {
+        if (!browser->isVisible())
+            continue;
+        QTRY_VERIFY_WITH_TIMEOUT(!browser->Busy(), 30000);
+        QImage last = browser->grab().toImage();
+        QDeadlineTimer quiet(Quiet);
+        const QDeadlineTimer giveUp(10000);
+        while (!quiet.hasExpired() && !giveUp.hasExpired()) {
+            QTest::qWait(20);
+            const QImage now = browser->grab().toImage();
+            if (now != last) {
+                last = now;
+                quiet.setRemainingTime(Quiet);
+            }
+        }
+        QVERIFY2(quiet.hasExpired(), "the page's picture keeps changing");
+    }
+}
+
 QImage shownImage(forms::Form *form)
 {
     settle();
     const QRect part = visiblePart(form);
     if (part.isEmpty())
         return {};
+    waitForPages(form);
     QWidget *top = form->window();
     return crop(top->grab().toImage(), part.translated(form->mapTo(top, QPoint(0, 0))));
 }

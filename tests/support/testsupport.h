@@ -69,8 +69,13 @@ void dragThumb(forms::ScrollBar *bar, const QList<int> &values);
 
 // What the user sees of a window's inside: the part of its top-level
 // window's picture where the window sits (a child window is cropped from
-// the main window). Null when the window's inside is not on screen.
+// the main window), once the pages of its web browsers have loaded and
+// been drawn. Null when the window's inside is not on screen.
 QImage shownImage(forms::Form *form);
+// Waits until no web browser inside the widget is busy and each shows its
+// page's final picture (the engine delivers the last frames of a page
+// shortly after it reports the page loaded).
+void waitForPages(QWidget *widget);
 // The window's inside is on screen and shows what the window draws (not an
 // empty frame, nothing covering it).
 bool insideShown(forms::Form *form);

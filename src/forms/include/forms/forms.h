@@ -21,6 +21,7 @@
 #include "forms/menuitem.h"
 #include "forms/msgbox.h"
 #include "forms/numbers.h"
+#include "forms/olecontainer.h"
 #include "forms/optionbutton.h"
 #include "forms/picture.h"
 #include "forms/picturebox.h"

@@ -1,7 +1,9 @@
 #pragma once
 // Data files and pictures. A data file is named relative to the working
 // folder, with "\" or "/" between folders; it is looked up in the working
-// folder first, then in the program's data folders.
+// folder first, then in the program's data folders. A data folder stands
+// for the tree the program's files were shipped in: a name that leads out
+// of the working folder ("../page.html") is looked up at its top.
 
 #include <QImage>
 #include <QString>

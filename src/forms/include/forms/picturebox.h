@@ -2,7 +2,8 @@
 // Picture box: a control that is also a drawing surface with persistent
 // drawing, a stored Picture shown behind the drawing, a 3-D border (so the
 // inner area is smaller than the outer size), child controls placed in its
-// inner coordinates, and mouse events in those coordinates.
+// inner coordinates, and mouse events in those coordinates. A box aligned
+// to an edge of its window sits along that edge and stretches with it.
 
 #include "forms/canvas.h"
 #include "forms/control.h"
@@ -20,6 +21,7 @@ class PictureBox : public Control, public Canvas
     Q_PROPERTY(bool AutoRedraw READ AutoRedraw WRITE setAutoRedraw)
     Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)
     Q_PROPERTY(int Appearance READ Appearance WRITE setAppearance)
+    Q_PROPERTY(int Align READ Align WRITE setAlign)
     Q_PROPERTY(QImage Picture READ Picture WRITE setPicture)
     Q_PROPERTY(double ScaleWidth READ ScaleWidth)
     Q_PROPERTY(double ScaleHeight READ ScaleHeight)
@@ -37,6 +39,9 @@ public:
     void setBorderStyle(int style);
     int Appearance() const { return m_appearance; }
     void setAppearance(int appearance);
+    enum AlignEdge { AlignNone = 0, AlignTop = 1, AlignBottom = 2, AlignLeft = 3, AlignRight = 4 };
+    int Align() const { return m_align; }
+    void setAlign(int edge);
 
     QPoint clientOrigin() const override;
 
@@ -57,13 +62,17 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void geometryChangedTwips() override { fitCanvas(); }
+    // Follows the window's size before the window's own Resize handler runs.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     int borderPixels() const;
     void emitMouse(QMouseEvent *event, void (PictureBox::*signal)(int, int, double, double));
+    void alignToContainer();
 
     int m_borderStyle = 1;
     int m_appearance = 1;
+    int m_align = AlignNone;
 };
 
 } // namespace forms
