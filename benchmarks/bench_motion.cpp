@@ -94,8 +94,8 @@ void squareStep(benchmark::State &state, bool repaint)
 // The animation the Mach bands window's object opens, on the given pattern.
 void machBandsStep(benchmark::State &state, bool repaint, MachBandsAnimation::Pattern pattern)
 {
-    mainWindow->menuItem(QStringLiteral("mnuMachBandsItem"))->trigger();
-    forms::Form *form = mainWindow->form(QStringLiteral("frmMachBands"));
+    bench::mainWindow().menuItem(QStringLiteral("mnuMachBandsItem"))->trigger();
+    forms::Form *form = bench::mainWindow().form(QStringLiteral("frmMachBands"));
     auto *object = control<forms::OleContainer>(form, QStringLiteral("oleMachBands"));
     object->DoVerb();
     auto *animation = qobject_cast<MachBandsAnimation *>(object->objectWindow());
@@ -115,7 +115,7 @@ void machBandsStep(benchmark::State &state, bool repaint, MachBandsAnimation::Pa
             state.ResumeTiming();
         }
     }
-    mainWindow->menuItem(QStringLiteral("mnuMachBandsItem"))->trigger();
+    bench::mainWindow().menuItem(QStringLiteral("mnuMachBandsItem"))->trigger();
     QApplication::processEvents();
 }
 
