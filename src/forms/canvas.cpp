@@ -19,6 +19,9 @@ constexpr double Limit = 1.0e5;
 // precision where it matters.
 bool clipLine(QPointF &a, QPointF &b)
 {
+    // The common case first: both ends already inside (NaN fails it too).
+    if (std::abs(a.x()) <= Limit && std::abs(a.y()) <= Limit && std::abs(b.x()) <= Limit && std::abs(b.y()) <= Limit)
+        return true;
     if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y()))
         return false;
     const auto clipX = [](QPointF &p, const QPointF &q, double edge) {
@@ -382,7 +385,7 @@ void Canvas::paintLine(QPointF from, QPointF to, OleColor color, int width)
     // cover every column between them.
     const QPoint p1(int(std::floor(a.x())), int(std::floor(a.y())));
     const QPoint p2(int(std::floor(b.x())), int(std::floor(b.y())));
-    const QRgb rgb = toQColor(color).rgb();
+    const QRgb rgb = toRgb(color);
     const qreal penWidth = width <= 1 && m_dpr == 1 ? 0 : width * m_dpr;
     if (!fastDrawingOn() || !(fillAxisLine(p1, p2, rgb, penWidth) || fillSegment(p1, p2, rgb, penWidth))) {
         QPainter &p = painter();

@@ -82,6 +82,13 @@ QColor toQColor(OleColor c)
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
+QRgb toRgb(OleColor c)
+{
+    if (isSystemColor(c))
+        return toQColor(c).rgb();
+    return qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
 OleColor fromQColor(const QColor &c)
 {
     const QColor rgb = c.toRgb();

@@ -188,7 +188,11 @@ QPen pen(QRgb color, qreal width)
 const AxisShape &axisShape(qreal penWidth, bool vertical, bool forward)
 {
     static std::map<qreal, std::array<AxisShape, 4>> shapes;
-    auto found = shapes.find(penWidth);
+    // Lines come in runs of one width: the last one found is kept (map
+    // entries never move).
+    static auto found = shapes.end();
+    if (found == shapes.end() || found->first != penWidth)
+        found = shapes.find(penWidth);
     if (found == shapes.end()) {
         std::array<AxisShape, 4> learned;
         for (int i = 0; i < 4; ++i)

@@ -26,6 +26,8 @@ bool isSystemColor(OleColor c);
 // The colour to paint with: system codes through the application palette,
 // plain codes as their red, green and blue bytes.
 QColor toQColor(OleColor c);
+// The same as a pixel value, without building a QColor for a plain code.
+QRgb toRgb(OleColor c);
 // Back from a painted colour (for tests reading pixels).
 OleColor fromQColor(const QColor &c);
 
