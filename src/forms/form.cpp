@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPainter>
 #include <QScreen>
 
@@ -21,6 +22,13 @@ public:
         : m_form(form)
     {
         setAttribute(Qt::WA_DeleteOnClose, false);
+        // Every frame's menu would claim Ctrl+F4 for itself, and a key
+        // claimed by several open windows closes none of them; the main
+        // window's Ctrl+F4 closes the active one instead.
+        if (QMenu *menu = systemMenu()) {
+            for (QAction *action : menu->actions())
+                action->setShortcuts({});
+        }
     }
 
 protected:

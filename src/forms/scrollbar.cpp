@@ -11,11 +11,12 @@ namespace forms {
 namespace {
 int clamp16(int v) { return std::clamp(v, -32768, 32767); }
 
-// Qt 6 reads the Left and Right keys of a horizontal scroll bar through
-// the inverted controls that make Up and Page Up move a vertical bar up,
-// so Right would move the thumb left. Here the arrow keys move the thumb
-// the way they point.
-class ArrowKeyScrollBar : public QScrollBar
+// The keys of a scroll bar with the focus, on either orientation: Left and
+// Up step toward Min by SmallChange, Right and Down toward Max, Page Up and
+// Page Down by LargeChange, Home and End go to Min and Max. (Qt's own
+// reading sends Right leftward on a horizontal bar and Left downward on a
+// vertical one.)
+class KeyboardScrollBar : public QScrollBar
 {
 public:
     using QScrollBar::QScrollBar;
@@ -23,21 +24,32 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override
     {
-        const int key = event->key();
-        if (orientation() == Qt::Horizontal && (key == Qt::Key_Left || key == Qt::Key_Right)) {
-            const bool rightward = (key == Qt::Key_Right) != isRightToLeft();
-            triggerAction(rightward ? SliderSingleStepAdd : SliderSingleStepSub);
-            event->accept();
+        if (event->modifiers() & ~Qt::KeypadModifier) {
+            QScrollBar::keyPressEvent(event);
             return;
         }
-        QScrollBar::keyPressEvent(event);
+        const bool flipped = orientation() == Qt::Horizontal && isRightToLeft();
+        SliderAction action = SliderNoAction;
+        switch (event->key()) {
+        case Qt::Key_Left: action = flipped ? SliderSingleStepAdd : SliderSingleStepSub; break;
+        case Qt::Key_Right: action = flipped ? SliderSingleStepSub : SliderSingleStepAdd; break;
+        case Qt::Key_Up: action = SliderSingleStepSub; break;
+        case Qt::Key_Down: action = SliderSingleStepAdd; break;
+        case Qt::Key_PageUp: action = SliderPageStepSub; break;
+        case Qt::Key_PageDown: action = SliderPageStepAdd; break;
+        case Qt::Key_Home: action = SliderToMinimum; break;
+        case Qt::Key_End: action = SliderToMaximum; break;
+        default: QScrollBar::keyPressEvent(event); return;
+        }
+        triggerAction(action);
+        event->accept();
     }
 };
 } // namespace
 
 ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent)
     : Control(parent)
-    , m_bar(new ArrowKeyScrollBar(orientation, this))
+    , m_bar(new KeyboardScrollBar(orientation, this))
 {
     // A scroll bar is a tab stop, as on the original platform: the keyboard
     // reaches it, and focus leaving it raises Validate.

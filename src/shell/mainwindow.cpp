@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QShortcut>
 #include <QMenuBar>
 
 using namespace shell;
@@ -31,6 +33,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
     buildMenus();
+    addWindowKeys();
     // The client area below the menu bar is 11385 x 7815 twips.
     resize(forms::twipsToPixels(11385), forms::twipsToPixels(7815) + menuBar()->sizeHint().height());
 }
@@ -50,6 +53,23 @@ forms::Form *MainWindow::form(const QString &name)
 forms::MenuItem *MainWindow::menuItem(const QString &name) const
 {
     return findChild<forms::MenuItem *>(name);
+}
+
+void MainWindow::addWindowKeys()
+{
+    // Ctrl+F4 closes the active child window as its close box does (the
+    // check mark of its menu command stays, as after the close box);
+    // Ctrl+Tab and Ctrl+Shift+Tab go from child window to child window.
+    const auto addKey = [this](QKeySequence keys, auto slot) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    };
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_F4), [this] {
+        if (QMdiSubWindow *active = m_mdiArea->activeSubWindow())
+            active->close();
+    });
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { m_mdiArea->activateNextSubWindow(); });
+    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), [this] { m_mdiArea->activatePreviousSubWindow(); });
 }
 
 void MainWindow::buildMenus()

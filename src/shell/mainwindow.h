@@ -35,6 +35,7 @@ protected:
 
 private:
     void buildMenus();
+    void addWindowKeys();
     void choose(const shell::MenuEntry &entry, forms::MenuItem *item);
     void toggle(forms::MenuItem *item, forms::Form *window);
     void exitProgram();

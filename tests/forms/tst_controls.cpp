@@ -276,6 +276,15 @@ void TestControls::scrollBarKeysMoveTheThumbTheWayTheyPoint_data()
     QTest::newRow("vertical, up arrow") << false << 0 << 100 << int(Qt::Key_Up) << 49 << -1;
     QTest::newRow("vertical, Min above Max, up arrow") << false << 100 << 0 << int(Qt::Key_Up) << 51 << -1;
     QTest::newRow("vertical, Min above Max, page down") << false << 100 << 0 << int(Qt::Key_PageDown) << 40 << 1;
+    QTest::newRow("vertical, left arrow") << false << 0 << 100 << int(Qt::Key_Left) << 49 << -1;
+    QTest::newRow("vertical, right arrow") << false << 0 << 100 << int(Qt::Key_Right) << 51 << 1;
+    QTest::newRow("vertical, Min above Max, right arrow") << false << 100 << 0 << int(Qt::Key_Right) << 49 << 1;
+    QTest::newRow("horizontal, page up") << true << 0 << 100 << int(Qt::Key_PageUp) << 40 << -1;
+    QTest::newRow("horizontal, home") << true << 0 << 100 << int(Qt::Key_Home) << 0 << -1;
+    QTest::newRow("horizontal, end") << true << 0 << 100 << int(Qt::Key_End) << 100 << 1;
+    QTest::newRow("horizontal, negative Min, home") << true << -300 << 300 << int(Qt::Key_Home) << -300 << -1;
+    QTest::newRow("vertical, Min above Max, home") << false << 100 << 0 << int(Qt::Key_Home) << 100 << -1;
+    QTest::newRow("vertical, Min above Max, end") << false << 100 << 0 << int(Qt::Key_End) << 0 << 1;
 }
 
 void TestControls::scrollBarKeysMoveTheThumbTheWayTheyPoint()

@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QSet>
 
 using namespace forms;
 using testsupport::choose;
@@ -29,6 +30,7 @@ private slots:
     void toggleOpensClosesAndReopensFresh();
     void toggleAfterCloseBoxClearsMarkFirst();
     void plainCommandBringsTheOpenWindowForward();
+    void ctrlTabCyclesAndCtrlF4ClosesChildWindows();
     void aboutWindowIsTopLevelAndClosesItself();
     void closingMainWindowKeepsTopLevelWindows();
     void exitEndsEverythingAtOnce();
@@ -173,6 +175,47 @@ void TestMainWindow::toggleAfterCloseBoxClearsMarkFirst()
     choose(*main, "mnuColorMixerItem");
     QVERIFY(mixer->isShown());
     QVERIFY(item->Checked());
+}
+
+void TestMainWindow::ctrlTabCyclesAndCtrlF4ClosesChildWindows()
+{
+    const QStringList items = {"mnuColorMixerItem", "mnuSTDBasicItem", "mnuLinInterpItem"};
+    for (const QString &item : items)
+        choose(*main, item);
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main.get()));
+    QMdiArea *area = main->mdiArea();
+    const auto active = [area] { return area->activeSubWindow() ? area->activeSubWindow()->widget() : nullptr; };
+    QCOMPARE(active(), main->form("frmLinInterp"));
+
+    // The keys go to whatever control has the focus inside the window.
+    const auto press = [this](QKeyCombination keys) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : main.get(), keys.key(), keys.keyboardModifiers());
+        testsupport::settle();
+    };
+    press(Qt::CTRL | Qt::Key_Tab);
+    QCOMPARE(active(), main->form("frmColorMixer")); // one step, in the order opened
+    QSet<QWidget *> visited;
+    for (int i = 0; i < 3; ++i) {
+        press(Qt::CTRL | Qt::Key_Tab);
+        visited.insert(active());
+    }
+    QCOMPARE(visited.size(), 3); // every child window once, then back
+    QCOMPARE(active(), main->form("frmColorMixer"));
+    press(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab);
+    QCOMPARE(active(), main->form("frmLinInterp"));
+
+    // Ctrl+F4 is the close box: the window unloads, its mark stays.
+    press(Qt::CTRL | Qt::Key_F4);
+    QVERIFY(!main->form("frmLinInterp")->isLoaded());
+    QVERIFY(main->menuItem("mnuLinInterpItem")->Checked());
+    QCOMPARE(area->subWindowList().size(), 2);
+    press(Qt::CTRL | Qt::Key_F4);
+    press(Qt::CTRL | Qt::Key_F4);
+    QCOMPARE(area->subWindowList().size(), 0);
+    press(Qt::CTRL | Qt::Key_F4); // nothing left to close
+    QVERIFY(main->isVisible());
 }
 
 void TestMainWindow::plainCommandBringsTheOpenWindowForward()
