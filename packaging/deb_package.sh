@@ -15,11 +15,13 @@
 #   build or source tree.
 #
 # The package is unpacked with dpkg-deb -x rather than installed with
-# dpkg --root: it has no maintainer scripts, so unpacking puts every file
-# where installing would, and needs neither root nor a dpkg database (nor
-# the dependencies installed in it). The scratch root lies outside the
-# build tree on purpose: a program inside the build tree also looks there
-# for component libraries.
+# dpkg --root: unpacking puts every file where installing would, and needs
+# neither root nor a dpkg database (nor the dependencies installed in it).
+# All that installing adds is the maintainer scripts, and they only run
+# ldconfig, which the program does not need: it finds its libraries by its
+# run path (checked below). The scratch root lies outside the build tree on
+# purpose: a program inside the build tree also looks there for component
+# libraries.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 id=$2
@@ -78,6 +80,14 @@ for field in Maintainer Section Homepage Description; do
   [ -n "$(dpkg-deb -f "$deb" "$field")" ] || fail "the package has no $field"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is $(dpkg-deb -f "$deb" Version), not $version"
+
+# Installing would run only ldconfig besides unpacking.
+dpkg-deb -e "$deb" "$scratch/control"
+for script in "$scratch"/control/{preinst,postinst,prerm,postrm}; do
+  [ -e "$script" ] || continue
+  other=$(grep -vE '^(#!/bin/sh|set -e|if \[ "\$1" = "[a-z]+" \]; then|[[:space:]]*ldconfig|fi|[[:space:]]*)$' "$script" || true)
+  [ -z "$other" ] || fail "$(basename "$script") does more than run ldconfig: $other"
+done
 
 # --- unpacked: the files a desktop reads ------------------------------------
 root=$scratch/root
